@@ -1,0 +1,50 @@
+# GoogleTest for both builds. Host uses Debian's package; the Windows build compiles the
+# shipped sources with the cross compiler. Tests are listed when ctest runs, so building
+# never needs Wine.
+include(GoogleTest)
+
+if(WIN32)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    # googletest 1.11 and later define these aliases themselves.
+    if(NOT TARGET GTest::gtest_main)
+        add_library(GTest::gtest_main ALIAS gtest_main)
+        add_library(GTest::gmock ALIAS gmock)
+    endif()
+
+    if(LAUNCHER_WINE_ARCH STREQUAL "win64")
+        set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine64)
+        set(LAUNCHER_WINE_SERVER /usr/lib/wine/wineserver64)
+    else()
+        set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine)
+        set(LAUNCHER_WINE_SERVER /usr/bin/wineserver)
+    endif()
+    set(wine_run ${CMAKE_BINARY_DIR}/wine-run)
+    configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.in ${wine_run}
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                         WORLD_READ WORLD_EXECUTE
+        @ONLY)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_run} CACHE FILEPATH "" FORCE)
+else()
+    find_package(GTest REQUIRED)
+endif()
+
+# launcher_add_test(NAME source... [LIBS lib...])
+function(launcher_add_test name)
+    cmake_parse_arguments(arg "" "" "LIBS" ${ARGN})
+    add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main GTest::gmock
+                                          launcher_options)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+    # Host tests see the locale and time zone of our users' machines, as the Wine runs do.
+    set(environment "")
+    if(NOT WIN32)
+        set(environment ENVIRONMENT "LC_ALL=ja_JP.UTF-8" ENVIRONMENT_MODIFICATION "TZ=set:JST-9")
+    endif()
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES TIMEOUT 300 ${environment})
+endfunction()

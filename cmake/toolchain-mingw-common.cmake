@@ -1,0 +1,17 @@
+# Shared part of the MinGW-w64 cross toolchains; the including file sets
+# LAUNCHER_MINGW_PREFIX and CMAKE_SYSTEM_PROCESSOR.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${LAUNCHER_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${LAUNCHER_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${LAUNCHER_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${LAUNCHER_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Everything the programs need but system DLLs is linked in, so they run from a bare folder.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")

@@ -1,0 +1,14 @@
+// The C run-time's explicit 64-bit time calls, under the Windows run-time's names.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+
+using __time64_t = std::int64_t;
+
+__time64_t _time64(__time64_t* destination);
+// Like the Windows run-time, the result points at storage of the calling thread that the
+// next call overwrites; null when the time cannot be represented.
+struct tm* _localtime64(const __time64_t* time);
+// -1 for a time it cannot represent.
+__time64_t _mktime64(struct tm* time);

@@ -1,0 +1,21 @@
+// The calling thread's last-error code, and the Win32 codes the system and its tests look at.
+#pragma once
+
+#include "platform/host/types.h"
+
+#define ERROR_SUCCESS 0
+#define ERROR_FILE_NOT_FOUND 2
+#define ERROR_PATH_NOT_FOUND 3
+#define ERROR_ACCESS_DENIED 5
+#define ERROR_NOT_ENOUGH_MEMORY 8
+#define ERROR_NO_MORE_FILES 18
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_INVALID_NAME 123
+#define ERROR_MOD_NOT_FOUND 126
+#define ERROR_PROC_NOT_FOUND 127
+#define ERROR_ALREADY_EXISTS 183
+#define ERROR_FILENAME_EXCED_RANGE 206
+#define ERROR_DIRECTORY 267
+
+DWORD GetLastError();
+void SetLastError(DWORD code);
