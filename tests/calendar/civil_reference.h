@@ -1,0 +1,49 @@
+// Howard Hinnant's days_from_civil and civil_from_days, kept apart from the calendar module
+// so that tests and benchmarks hold it against an independent derivation.
+#pragma once
+
+#include <cstdint>
+
+struct CivilDate {
+    std::int64_t year;
+    unsigned month;
+    unsigned day;
+};
+
+inline bool operator==(const CivilDate& a, const CivilDate& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+// Days from 1970-01-01.
+constexpr std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+constexpr CivilDate CivilFromDays(std::int64_t z) {
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    return {y + (m <= 2), m, d};
+}
+
+// 1758-01-01, the calendar's day 0, counted from 1970-01-01.
+constexpr std::int64_t kSerialZeroInUnixDays = DaysFromCivil(1758, 1, 1);
+
+constexpr std::int64_t SerialOf(std::int64_t y, unsigned m, unsigned d) {
+    return DaysFromCivil(y, m, d) - kSerialZeroInUnixDays;
+}
+
+constexpr CivilDate CivilFromSerial(std::int64_t serial) {
+    return CivilFromDays(serial + kSerialZeroInUnixDays);
+}
