@@ -12,10 +12,12 @@
 #define CP_THREAD_ACP 3
 #define CP_UTF8 65001
 
+// The locale is read once, at the first call, as a Windows process's code page is fixed.
 UINT GetACP();
 
-// Host-only: lets a test pick the code page; 0 goes back to what the locale says.
+// Host-only: lets a test pick the code page; 0 reads the locale again.
 void HostSetAnsiCodePage(UINT codePage);
-// Host-only: names crossing to and from the operating system.
+// Host-only: names crossing to and from the operating system. A character that does not
+// convert becomes one '?'. In any code page but 932 the bytes stay as they are.
 std::string HostAnsiToUtf8(const std::string& ansi);
 std::string HostUtf8ToAnsi(const std::string& utf8);

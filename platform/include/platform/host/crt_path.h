@@ -8,8 +8,11 @@
 #define _MAX_FNAME 256
 #define _MAX_EXT 256
 
-// Each output may be null; each must hold its _MAX_ width.
+// Each output may be null; each must hold its _MAX_ width. A longer piece is cut before the
+// first character that does not fit whole, so no field overflows or ends in a lone lead byte.
 void _splitpath(const char* path, char* drive, char* directory, char* name, char* extension);
-// The absolute path of a relative or absolute name, "." and ".." resolved, in the ANSI
-// code page; null when it does not fit size bytes. A null buffer returns a malloc'd copy.
+// The absolute path of a relative or absolute name against the current directory, "." and
+// ".." resolved by the text alone (the path need not exist), in the ANSI code page; on the
+// host with '/' separators and without a drive prefix. Null with errno ERANGE when it does
+// not fit size bytes. A null buffer returns a malloc'd copy of at most MAX_PATH bytes.
 char* _fullpath(char* buffer, const char* path, std::size_t size);

@@ -1,7 +1,12 @@
-// Library loading. "shfolder.dll" is built into the layer: its SHGetFolderPathA gives the
-// user's documents folder (XDG_DOCUMENTS_DIR, ~/.config/user-dirs.dirs, else
-// $HOME/Documents). Other names load shared objects with dlopen.
+// Library loading. "shfolder.dll" is built into the layer: its SHGetFolderPathA, of the
+// Windows type HRESULT (WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR), gives the user's documents
+// folder (XDG_DOCUMENTS_DIR, the user-dirs.dirs file of XDG_CONFIG_HOME or ~/.config, else
+// $HOME/Documents). Other names load shared objects with dlopen; a name without a separator
+// is searched for as dlopen searches, never in the current directory.
 #pragma once
+
+#include <optional>
+#include <string>
 
 #include "platform/host/types.h"
 
@@ -9,3 +14,8 @@ BOOL SetDllDirectoryA(LPCSTR path);
 HMODULE LoadLibraryA(LPCSTR fileName);
 FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 BOOL FreeLibrary(HMODULE module);
+
+// Host-only, for tests: the last directory given to SetDllDirectoryA (none after a null
+// one), and how many loads of the built-in "shfolder.dll" are not yet freed.
+std::optional<std::string> HostDllDirectory();
+int HostBuiltinLibraryReferences();

@@ -1,0 +1,64 @@
+#include "fsutil/directory_tree.h"
+
+#include <cstring>
+
+#include "fsutil/file_find.h"
+#include "fsutil/mbcs_string.h"
+#include "fsutil/split_path.h"
+#include "platform/win32.h"
+
+namespace {
+
+// A path ending in a slash would otherwise be its own parent and never stop climbing.
+void DropTrailingSeparator(std::string& path) {
+    const int last = static_cast<int>(path.size()) - 1;
+    if (last >= 0 && (ReverseFindChar(path, '\\') == last || ReverseFindChar(path, '/') == last)) {
+        path.pop_back();
+    }
+}
+
+bool IsExistingDirectoryOrCreated(const std::string& parent) {
+    IFileFind finder;
+    if (!finder.BeginSearch(parent.c_str())) {
+        return CreateDirectoryTree(parent);
+    }
+    finder.AdvanceEntry();
+    return finder.TestAttributes(FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+bool CreateDirectoryTree(const std::string& path) {
+    std::string target = path;
+    DropTrailingSeparator(target);
+
+    std::string parent;
+    {
+        const ISplitPath split(target.c_str());
+        // Directly below a root, or a bare name: nothing above it to look for.
+        if (std::strlen(split.directory) < 2) {
+            return MakeDirectory(path);
+        }
+        parent = std::string(split.drive) + split.directory.c_str();
+    }
+    DropTrailingSeparator(parent);
+
+    if (!IsExistingDirectoryOrCreated(parent)) {
+        return false;
+    }
+    return MakeDirectory(path);
+}
+
+bool PathExists(const std::string& path) {
+    IFileFind finder;
+    const bool found = finder.BeginSearch(path.c_str());
+    // Closing the search must not overwrite the code the search left.
+    const DWORD error = GetLastError();
+    finder.EndSearch();
+    SetLastError(error);
+    return found;
+}
+
+bool MakeDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}

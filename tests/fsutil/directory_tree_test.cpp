@@ -1,0 +1,157 @@
+#include "fsutil/directory_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/fsutil/scratch_folder.h"
+#include "tests/fsutil/shift_jis.h"
+
+namespace {
+
+struct TreeCase {
+    const char* what;
+    std::vector<std::string> directories;  // made first, '/'-separated
+    std::vector<std::string> files;
+    std::string path;  // below the scratch folder, as a caller writes it
+    bool created;
+    std::vector<std::string> existAfter;
+    std::vector<std::string> absentAfter;
+};
+
+TEST(CreateDirectoryTree, CreatesWhatIsMissingBelowTheFirstExistingParent) {
+    const TreeCase cases[] = {
+        {"climbs to the first existing parent", {"a"}, {}, "a\\b\\c", true, {"a/b", "a/b/c"}, {}},
+        {"a whole missing chain", {}, {}, "p\\q\\r", true, {"p", "p/q", "p/q/r"}, {}},
+        {"trailing backslash", {"a"}, {}, "a\\b\\", true, {"a/b"}, {}},
+        {"directly below an existing folder", {"a"}, {}, "a\\b", true, {"a/b"}, {}},
+        {"existing target", {"a/b"}, {}, "a\\b", false, {"a/b"}, {"a/b/b"}},
+        {"existing target, trailing backslash", {"a/b"}, {}, "a\\b\\", false, {"a/b"}, {}},
+        {"parent is a file", {}, {"f.txt"}, "f.txt\\sub\\leaf", false, {}, {}},
+        {"trailing slash", {"a"}, {}, "a/b/c/", true, {"a/b", "a/b/c"}, {}},
+        {"slashes throughout", {}, {}, "s/t", true, {"s", "s/t"}, {}},
+        {"mixed separators", {}, {}, "x\\y/z\\", true, {"x/y/z"}, {}},
+    };
+    for (const TreeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ScratchFolder scratch;
+        for (const std::string& directory : c.directories) {
+            scratch.AddDirectory(directory);
+        }
+        for (const std::string& file : c.files) {
+            scratch.AddFile(file);
+        }
+        EXPECT_EQ(CreateDirectoryTree(scratch.At(c.path)), c.created);
+        for (const std::string& directory : c.existAfter) {
+            EXPECT_TRUE(scratch.HasDirectory(directory)) << directory;
+        }
+        for (const std::string& absent : c.absentAfter) {
+            EXPECT_FALSE(std::filesystem::exists(scratch.Native(absent))) << absent;
+        }
+        for (const std::string& file : c.files) {
+            EXPECT_TRUE(std::filesystem::is_regular_file(scratch.Native(file))) << file;
+        }
+    }
+}
+
+TEST(CreateDirectoryTree, AnExistingTargetLeavesThePlatformCode) {
+    const ScratchFolder scratch;
+    scratch.AddDirectory("a");
+    SetLastError(0);
+    EXPECT_FALSE(CreateDirectoryTree(scratch.At("a")));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+}
+
+TEST(CreateDirectoryTree, RelativePathsWithoutAParentAreCreatedAtOnce) {
+    const ScratchFolder scratch;
+    const ScopedCurrentDirectory inScratch(scratch.Native(""));
+    struct Case {
+        const char* path;
+        bool created;
+        const char* directory;
+    };
+    const Case cases[] = {
+        {"logs", true, "logs"},    {"trail\\", true, "trail"}, {".\\dot", true, "dot"},
+        {"r1\\r2", true, "r1/r2"}, {"logs", false, "logs"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(CreateDirectoryTree(c.path), c.created);
+        EXPECT_TRUE(scratch.HasDirectory(c.directory));
+    }
+}
+
+TEST(CreateDirectoryTree, DirectlyBelowADriveRoot) {
+    const ScratchFolder scratch;
+    const std::string folder = scratch.Path();
+    // Only drive-letter builds have a root of their own to spare for a test.
+    if (folder.size() < 2 || folder[1] != ':') {
+        GTEST_SKIP() << "no drive root here";
+    }
+    const std::string path =
+        folder.substr(0, 2) + "\\launcher-fsutil-" + std::to_string(std::random_device()());
+    const bool created = CreateDirectoryTree(path);
+    const bool exists = std::filesystem::is_directory(path);
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    EXPECT_TRUE(created);
+    EXPECT_TRUE(exists);
+}
+
+using CreateDirectoryTreeShiftJis = ShiftJisTest;
+
+TEST_F(CreateDirectoryTreeShiftJis, ATrailByteOf92IsNoTrailingSeparator) {
+    const ScratchFolder scratch;
+    EXPECT_TRUE(CreateDirectoryTree(scratch.At(SJIS_HYOU)));
+    EXPECT_TRUE(PlatformSeesDirectory(scratch.At(SJIS_HYOU)));
+
+    EXPECT_TRUE(CreateDirectoryTree(scratch.At("x" SJIS_HYOU "\\" SJIS_HYOU "\\a")));
+    EXPECT_TRUE(PlatformSeesDirectory(scratch.At("x" SJIS_HYOU)));
+    EXPECT_TRUE(PlatformSeesDirectory(scratch.At("x" SJIS_HYOU "\\" SJIS_HYOU)));
+    EXPECT_TRUE(PlatformSeesDirectory(scratch.At("x" SJIS_HYOU "\\" SJIS_HYOU "\\a")));
+}
+
+TEST(PathExists, AnyMatchCounts) {
+    const ScratchFolder scratch;
+    scratch.AddFile("file.txt");
+    scratch.AddDirectory("dir");
+    struct Case {
+        const char* path;
+        bool exists;
+    };
+    const Case cases[] = {
+        {"file.txt", true},
+        {"dir", true},
+        {"*.txt", true},
+        {"d?r", true},
+        {"*.none", false},
+        {"missing", false},
+        {"nodir\\file.txt", false},
+        {"file.txt\\x", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(PathExists(scratch.At(c.path)), c.exists);
+    }
+}
+
+TEST(PathExists, AMissingPathLeavesTheSearchCode) {
+    const ScratchFolder scratch;
+    SetLastError(0);
+    EXPECT_FALSE(PathExists(scratch.At("missing.txt")));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST(MakeDirectory, CreatesOneLevelOnly) {
+    const ScratchFolder scratch;
+    EXPECT_TRUE(MakeDirectory(scratch.At("one")));
+    EXPECT_FALSE(MakeDirectory(scratch.At("one")));
+    EXPECT_FALSE(MakeDirectory(scratch.At("two\\three")));
+    EXPECT_TRUE(scratch.HasDirectory("one"));
+    EXPECT_FALSE(std::filesystem::exists(scratch.Native("two")));
+}
+
+}  // namespace
