@@ -1,0 +1,27 @@
+// The texts of the log configuration, composed as pure values so they can be checked
+// byte for byte: paths in the ANSI code page, joined by plain concatenation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+std::string ComposeLogRoot(const std::string& documentsFolder);
+std::string ComposeOverrideFile(const std::string& logRoot);
+std::string ComposeConfigurationFile(const std::string& logRoot, const std::string& baseName);
+// Ends in a separator.
+std::string ComposeLogDirectory(const std::string& logRoot, const std::string& baseName);
+
+// ".1.0.0", with ".fourth" only when the fourth number is not 0.
+std::string ComposeVersionSuffix(std::int32_t first, std::int32_t second, std::int32_t third,
+                                 std::int32_t fourth);
+
+// Doubles every backslash that is a character of its own (not the trail byte of a
+// double-byte character), as the properties reader expects of a value.
+std::string EscapeBackslashes(std::string text);
+
+std::string ComposeLogFileValue(const std::string& escapedLogDirectory,
+                                const std::string& baseName, const std::string& versionSuffix,
+                                const std::string& dateText);
+
+// The seven lines, each ending in "\n"; a text-mode stream turns that into CR LF.
+std::string ComposeConfigurationText(const std::string& logFileValue);

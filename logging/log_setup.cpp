@@ -1,0 +1,68 @@
+#include "logging/log_setup.h"
+
+#include <clocale>
+
+#include "calendar/calendar_date.h"
+#include "calendar/format_calendar_date.h"
+#include "fsutil/directory_tree.h"
+#include "fsutil/special_folder.h"
+#include "logging/configuration_handoff.h"
+#include "logging/log_configuration.h"
+#include "platform/library_path.h"
+#include "platform/text_output_file.h"
+#include "platform/win32.h"
+
+void InitLogging() {
+    char modulePath[MAX_PATH] = {};
+    char drive[3] = {};
+    char directory[256] = {};
+    char baseName[256] = {};
+    char extension[256] = {};
+    if (GetModuleFileNameA(nullptr, modulePath, sizeof modulePath) != 0) {
+        _splitpath(modulePath, drive, directory, baseName, extension);
+    }
+    SetUpLogging(baseName, 1, 0, 0, 0);
+}
+
+void SetUpLogging(const std::string& baseName, std::int32_t first, std::int32_t second,
+                  std::int32_t third, std::int32_t fourth) {
+    char documentsFolder[MAX_PATH] = {};
+    GetDocumentsFolderPath(documentsFolder);
+    SetUpLoggingUnder(documentsFolder, baseName, first, second, third, fourth);
+}
+
+void SetUpLoggingUnder(const std::string& documentsFolder, const std::string& baseName,
+                       std::int32_t first, std::int32_t second, std::int32_t third,
+                       std::int32_t fourth) {
+    const std::string logRoot = ComposeLogRoot(documentsFolder);
+    std::string configurationFile = ComposeOverrideFile(logRoot);
+    if (!PathExists(configurationFile)) {
+        CreateDirectoryTree(logRoot);
+        configurationFile =
+            GenerateLogConfiguration(baseName, logRoot, first, second, third, fourth);
+    }
+    HandOffConfiguration(configurationFile);
+}
+
+std::string GenerateLogConfiguration(const std::string& baseName, const std::string& logRoot,
+                                     std::int32_t first, std::int32_t second,
+                                     std::int32_t third, std::int32_t fourth) {
+    std::setlocale(LC_ALL, "");
+
+    const std::string configurationFile = ComposeConfigurationFile(logRoot, baseName);
+    const std::string logDirectory = ComposeLogDirectory(logRoot, baseName);
+    CreateDirectoryTree(logDirectory);
+
+    CalendarDate today(0);
+    today.SetToday();
+    std::string dateText;
+    FormatCalendarDate(today, 0x70, dateText);
+
+    const std::string logFileValue =
+        ComposeLogFileValue(EscapeBackslashes(ToLibraryPath(logDirectory)), baseName,
+                            ComposeVersionSuffix(first, second, third, fourth), dateText);
+
+    TextOutputFile file(configurationFile);
+    file.Write(ComposeConfigurationText(logFileValue));
+    return configurationFile;
+}

@@ -1,0 +1,8 @@
+#include "platform/library_path.h"
+
+#include "platform/host/ansi_path.h"
+#include "platform/win32.h"
+
+std::string ToLibraryPath(const std::string& ansiPath) {
+    return HostAnsiToUtf8(HostAnsiPathWithSlashes(ansiPath));
+}

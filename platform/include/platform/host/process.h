@@ -1,0 +1,8 @@
+// The running process: its executable's path.
+#pragma once
+
+#include "platform/host/types.h"
+
+// The executable's path in the ANSI code page; a null module means the executable. Like
+// Windows, a path that does not fit is cut and terminated, and the result is the size.
+DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);

@@ -1,0 +1,67 @@
+#include "logging/log_configuration.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(LogConfiguration, ComposesTheDocumentedExampleByteForByte) {
+    const std::string logRoot = ComposeLogRoot("D:\\Docs");
+    EXPECT_EQ(logRoot, "D:\\Docs\\Norvale\\SystemLog");
+    EXPECT_EQ(ComposeOverrideFile(logRoot), "D:\\Docs\\Norvale\\SystemLog\\NDefault.ini");
+    EXPECT_EQ(ComposeConfigurationFile(logRoot, "app"), "D:\\Docs\\Norvale\\SystemLog\\app.ini");
+    const std::string logDirectory = ComposeLogDirectory(logRoot, "app");
+    EXPECT_EQ(logDirectory, "D:\\Docs\\Norvale\\SystemLog\\app\\");
+
+    const std::string value = ComposeLogFileValue(EscapeBackslashes(logDirectory), "app",
+                                                  ComposeVersionSuffix(1, 0, 0, 0), "20220825");
+    EXPECT_EQ("log4j.appender.nAppender.File = " + value,
+              "log4j.appender.nAppender.File = "
+              "D:\\\\Docs\\\\Norvale\\\\SystemLog\\\\app\\\\app.1.0.0Log_20220825.txt");
+}
+
+TEST(LogConfiguration, VersionSuffixLeavesOutOnlyAZeroFourthNumber) {
+    struct Case {
+        int first, second, third, fourth;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 0, ".1.0.0"},      {1, 0, 0, 7, ".1.0.0.7"}, {2, 10, 0, 0, ".2.10.0"},
+        {0, 0, 0, 0, ".0.0.0"},      {-1, 2, -3, -4, ".-1.2.-3.-4"},
+        {21, 0, 1, 0, ".21.0.1"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ComposeVersionSuffix(c.first, c.second, c.third, c.fourth), c.suffix)
+            << c.first << "." << c.second << "." << c.third << "." << c.fourth;
+    }
+}
+
+TEST(LogConfiguration, EscapingDoublesOnlyRealSeparators) {
+    // 0x95 0x5C is one Shift-JIS character whose second byte is a backslash.
+    struct Case {
+        const char* documents;
+        const char* escapedLogDirectory;
+    };
+    const Case cases[] = {
+        {"C:\\\x95\x5C", "C:\\\\\x95\x5C\\\\Norvale\\\\SystemLog\\\\app\\\\"},
+        {"C:\\\x95\x5C\x95\x5C", "C:\\\\\x95\x5C\x95\x5C\\\\Norvale\\\\SystemLog\\\\app\\\\"},
+        {"", "\\\\Norvale\\\\SystemLog\\\\app\\\\"},
+        // A drive root keeps its separator: two adjacent ones, each doubled.
+        {"D:\\", "D:\\\\\\\\Norvale\\\\SystemLog\\\\app\\\\"},
+    };
+    for (const Case& c : cases) {
+        const std::string logDirectory = ComposeLogDirectory(ComposeLogRoot(c.documents), "app");
+        EXPECT_EQ(EscapeBackslashes(logDirectory), c.escapedLogDirectory) << c.documents;
+    }
+}
+
+TEST(LogConfiguration, EmptyAndRootDocumentsFoldersAreNotNormalised) {
+    EXPECT_EQ(ComposeLogRoot(""), "\\Norvale\\SystemLog");
+    EXPECT_EQ(ComposeConfigurationFile(ComposeLogRoot(""), "app"), "\\Norvale\\SystemLog\\app.ini");
+    EXPECT_EQ(ComposeLogRoot("D:\\"), "D:\\\\Norvale\\SystemLog");
+    EXPECT_EQ(ComposeConfigurationFile(ComposeLogRoot("D:\\"), ""),
+              "D:\\\\Norvale\\SystemLog\\.ini");
+}
+
+}  // namespace

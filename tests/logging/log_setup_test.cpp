@@ -1,0 +1,151 @@
+#include "logging/log_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "calendar/calendar_date.h"
+#include "calendar/format_calendar_date.h"
+#include "logging/configuration_handoff.h"
+#include "platform/library_path.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+std::vector<std::string> handedOver;
+
+void RecordHandOff(const std::string& configurationFile) {
+    handedOver.push_back(configurationFile);
+}
+
+std::filesystem::path OnDisk(const std::string& ansiPath) {
+    return std::filesystem::path(ToLibraryPath(ansiPath));
+}
+
+std::string ReadBytes(const std::string& ansiPath) {
+    std::ifstream in(OnDisk(ansiPath), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& ansiPath, const std::string& bytes) {
+    std::ofstream out(OnDisk(ansiPath), std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string TodayAsEightDigits() {
+    CalendarDate today(0);
+    today.SetToday();
+    std::string text;
+    FormatCalendarDate(today, 0x70, text);
+    return text;
+}
+
+class LogSetup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        handedOver.clear();
+        previous_ = SetConfigurationHandOff(&RecordHandOff);
+        documents_ = temp_.Path() + "\\Docs";
+        std::filesystem::create_directory(OnDisk(documents_));
+        logRoot_ = documents_ + "\\Norvale\\SystemLog";
+        std::setlocale(LC_ALL, "C");
+    }
+    void TearDown() override {
+        SetConfigurationHandOff(previous_);
+        std::setlocale(LC_ALL, "C");
+    }
+
+    TempDir temp_;
+    std::string documents_;
+    std::string logRoot_;
+    ConfigurationHandOff previous_ = nullptr;
+};
+
+TEST_F(LogSetup, OverrideFileIsHandedOverAndNothingIsWritten) {
+    std::filesystem::create_directories(OnDisk(logRoot_));
+    const std::string overrideFile = logRoot_ + "\\NDefault.ini";
+    WriteBytes(overrideFile, "anything the user likes");
+    const std::string localeBefore = std::setlocale(LC_ALL, nullptr);
+
+    SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
+
+    EXPECT_EQ(handedOver, std::vector<std::string>{overrideFile});
+    EXPECT_FALSE(std::filesystem::exists(OnDisk(logRoot_ + "\\app.ini")));
+    EXPECT_FALSE(std::filesystem::exists(OnDisk(logRoot_ + "\\app")));
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), localeBefore);
+    EXPECT_EQ(ReadBytes(overrideFile), "anything the user likes");
+}
+
+TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
+    const std::string date = TodayAsEightDigits();
+    SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
+
+    const std::string configurationFile = logRoot_ + "\\app.ini";
+    EXPECT_EQ(handedOver, std::vector<std::string>{configurationFile});
+    EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot_)));
+    EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot_ + "\\app")));
+
+    std::string logFile = ToLibraryPath(logRoot_ + "\\app\\") + "app.1.0.0Log_" + date + ".txt";
+    std::string escaped;
+    for (const char c : logFile) {
+        escaped += c;
+        if (c == '\\') {
+            escaped += c;
+        }
+    }
+    EXPECT_EQ(ReadBytes(configurationFile),
+              "log4j.rootLogger = Info, nAppender\r\n"
+              "log4j.appender.nAppender = org.apache.log4j.RollingFileAppender\r\n"
+              "log4j.appender.nAppender.MaxFileSize = 5MB\r\n"
+              "log4j.appender.nAppender.MaxBackupIndex = 1\r\n"
+              "log4j.appender.nAppender.File = " +
+                  escaped +
+                  "\r\n"
+                  "log4j.appender.nAppender.layout = org.apache.log4j.PatternLayout\r\n"
+                  "log4j.appender.nAppender.layout.ConversionPattern = %d{yyyy-MM-dd HH:mm:ss} "
+                  "[%5p] %l %M - %m%n\r\n");
+    EXPECT_NE(std::string(std::setlocale(LC_ALL, nullptr)), "C")
+        << "the generation path switches to the user's locale";
+}
+
+TEST_F(LogSetup, AnOlderLongerFileIsTruncated) {
+    std::filesystem::create_directories(OnDisk(logRoot_));
+    const std::string configurationFile = logRoot_ + "\\app.ini";
+    WriteBytes(configurationFile, std::string(4096, '~'));
+
+    SetUpLoggingUnder(documents_, "app", 2, 10, 0, 0);
+
+    const std::string written = ReadBytes(configurationFile);
+    EXPECT_LT(written.size(), 1000u);
+    EXPECT_EQ(written.find('~'), std::string::npos);
+    EXPECT_NE(written.find("app.2.10.0Log_"), std::string::npos);
+}
+
+TEST_F(LogSetup, UnusableLogRootStillHandsOverOnce) {
+    // A plain file where the documents folder should be: nothing below it can be made.
+    const std::string blocked = temp_.Path() + "\\file";
+    WriteBytes(blocked, "not a folder");
+
+    SetUpLoggingUnder(blocked, "app", 1, 0, 0, 0);
+
+    EXPECT_EQ(handedOver,
+              std::vector<std::string>{blocked + "\\Norvale\\SystemLog\\app.ini"});
+    EXPECT_EQ(ReadBytes(blocked), "not a folder");
+}
+
+TEST_F(LogSetup, MissingDocumentsFolderIsCreatedAlongTheWay) {
+    const std::string missing = temp_.Path() + "\\no\\such\\place";
+
+    SetUpLoggingUnder(missing, "tool", 1, 0, 0, 0);
+
+    ASSERT_EQ(handedOver.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(
+        OnDisk(missing + "\\Norvale\\SystemLog\\tool.ini")));
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+// Start-up logging as a real process sees it: the documents folder is looked up, the
+// configuration is written and handed to log4cxx, and records land in the named file.
+#include <gtest/gtest.h>
+#include <log4cxx/logger.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "calendar/calendar_date.h"
+#include "calendar/format_calendar_date.h"
+#include "logging/log_setup.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
+    TempDir temp;
+    const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
+    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
+    setenv("HOME", temp.Path().c_str(), 1);
+
+    CalendarDate today(0);
+    today.SetToday();
+    std::string date;
+    FormatCalendarDate(today, 0x70, date);
+
+    InitLogging();
+
+    auto logger = log4cxx::Logger::getLogger("end-to-end");
+    LOG4CXX_INFO(logger, "start-up record");
+    LOG4CXX_DEBUG(logger, "too detailed to keep");
+
+    const std::string base = "logging_end_to_end_tests";
+    const std::filesystem::path logFile =
+        documents / "Norvale" / "SystemLog" / base / (base + ".1.0.0Log_" + date + ".txt");
+    ASSERT_TRUE(std::filesystem::exists(logFile)) << logFile;
+    const std::string log = ReadAll(logFile);
+    EXPECT_NE(log.find("[ INFO] "), std::string::npos) << log;
+    EXPECT_NE(log.find(" - start-up record"), std::string::npos) << log;
+    EXPECT_EQ(log.find("too detailed"), std::string::npos) << log;
+    // "yyyy-MM-dd HH:mm:ss" opens the record.
+    ASSERT_GE(log.size(), 20u);
+    EXPECT_EQ(log.substr(0, 4), date.substr(0, 4));
+    EXPECT_EQ(log[4], '-');
+    EXPECT_EQ(log[10], ' ');
+    EXPECT_EQ(log[13], ':');
+    std::cout << "log4cxx wrote: " << log;
+}
+
+}  // namespace
