@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <objbase.h>
+#include <oleauto.h>
 #include <mbstring.h>
 #include <shlobj.h>
 #include <stdlib.h>
@@ -18,4 +20,11 @@
 #include "platform/host/errors.h"
 #include "platform/host/files.h"
 #include "platform/host/library.h"
+#include "platform/host/process.h"
+#include "platform/host/com.h"
+#include "platform/host/bstr.h"
+#include "platform/host/text.h"
+#include "platform/host/resources.h"
+#include "platform/host/startup.h"
+#include "platform/host/ui.h"
 #endif

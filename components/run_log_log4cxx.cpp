@@ -1,0 +1,9 @@
+#include <log4cxx/logger.h>
+
+#include "components/run_log.h"
+
+void LogRunStarted(std::int32_t showCommand) {
+    // The launcher configured the library for the whole process before creating us.
+    const log4cxx::LoggerPtr logger = log4cxx::Logger::getLogger("AppRun");
+    LOG4CXX_INFO(logger, "AppRun started: show command " << showCommand);
+}

@@ -1,0 +1,48 @@
+#include "launcher/launch_app_run.h"
+
+#include <utility>
+
+#include "launcher/command_string.h"
+#include "launcher/fatal_error.h"
+#include "launcher/launch_ids.h"
+#include "launcher/string_ids.h"
+
+namespace {
+
+UniqueInterface<IAppRun> CreateAppRun() {
+    void* created = nullptr;
+    const HRESULT result =
+        CoCreateInstance(CLSID_AppRun, nullptr, CLSCTX_ALL, IID_IAppRun, &created);
+    if (FAILED(result) || created == nullptr) {
+        return nullptr;
+    }
+    return UniqueInterface<IAppRun>(static_cast<IAppRun*>(created));
+}
+
+}  // namespace
+
+std::optional<int> RunAppRun(UniqueInterface<IAppRun> appRun, const char* commandLine,
+                             int showCommand, CommandStringMaker makeCommandString) {
+    std::optional<int> result;
+    if (UniqueBstr commandString = makeCommandString(commandLine)) {
+        result = appRun->Run(commandString.get(), showCommand);
+    }
+    // The string was freed when its scope closed; only now does the object go.
+    appRun.reset();
+    return result;
+}
+
+int LaunchAppRun(const char* commandLine, int showCommand) {
+    UniqueInterface<IAppRun> appRun = CreateAppRun();
+    if (!appRun) {
+        ShowFatalError(kAppRunNotCreatedStringId);
+        return -1;
+    }
+    const std::optional<int> result =
+        RunAppRun(std::move(appRun), commandLine, showCommand, &MakeCommandString);
+    if (!result) {
+        ShowFatalError(kCommandLineNotConvertedStringId);
+        return -1;
+    }
+    return *result;
+}

@@ -1,0 +1,89 @@
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/host/com_libraries.h"
+#include "platform/host/manifest_classes.h"
+#include "platform/win32.h"
+
+namespace {
+
+constexpr WORD kManifestType = 24;
+constexpr WORD kApplicationManifestId = 1;
+
+struct ComReleaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
+// The library file that the executable's application manifest declares for the class.
+std::optional<std::string> DeclaredLibrary(REFCLSID clsid) {
+    const HMODULE executable = GetModuleHandleW(nullptr);
+    const HRSRC manifest = FindResourceW(executable, MAKEINTRESOURCEW(kApplicationManifestId),
+                                         MAKEINTRESOURCEW(kManifestType));
+    if (manifest == nullptr) {
+        return std::nullopt;
+    }
+    const void* text = LockResource(LoadResource(executable, manifest));
+    return host::FindComClassFile(text, SizeofResource(executable, manifest), clsid);
+}
+
+// The executable's folder with its trailing separator, in the ANSI code page.
+std::string ExecutableFolder() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < path.size()) {
+            const std::string file(path.data(), length);
+            return file.substr(0, file.find_last_of('/') + 1);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid,
+                         LPVOID* object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    *object = nullptr;
+    if (!host::IsComInitializedOnThisThread()) {
+        return CO_E_NOTINITIALIZED;
+    }
+    if (outer != nullptr) {
+        return CLASS_E_NOAGGREGATION;
+    }
+    const std::optional<std::string> fileName = DeclaredLibrary(clsid);
+    if ((context & CLSCTX_INPROC_SERVER) == 0 || !fileName) {
+        return REGDB_E_CLASSNOTREG;
+    }
+    const HMODULE library =
+        host::ComLibraries::Get().Load(ExecutableFolder() + HostUtf8ToAnsi(*fileName));
+    if (library == nullptr) {
+        return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
+    }
+    const auto getClassObject =
+        reinterpret_cast<LPFNGETCLASSOBJECT>(GetProcAddress(library, "DllGetClassObject"));
+    if (getClassObject == nullptr) {
+        return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    }
+    void* factoryPointer = nullptr;
+    const HRESULT found = getClassObject(clsid, IID_IClassFactory, &factoryPointer);
+    if (FAILED(found) || factoryPointer == nullptr) {
+        return FAILED(found) ? found : CLASS_E_CLASSNOTAVAILABLE;
+    }
+    const std::unique_ptr<IClassFactory, ComReleaser> factory(
+        static_cast<IClassFactory*>(factoryPointer));
+    const HRESULT created = factory->CreateInstance(nullptr, iid, object);
+    if (FAILED(created) || *object == nullptr) {
+        *object = nullptr;
+        return FAILED(created) ? created : E_NOINTERFACE;
+    }
+    return created;
+}

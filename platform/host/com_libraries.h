@@ -1,0 +1,36 @@
+// The component libraries that COM has loaded for the process. Each is loaded once and kept
+// until the last thread leaves COM, as Windows keeps in-process servers.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <type_traits>
+
+#include "platform/win32.h"
+
+namespace host {
+
+class ComLibraries {
+  public:
+    static ComLibraries& Get();
+
+    // The library at ansiPath, loaded on first use; null when it does not load.
+    HMODULE Load(const std::string& ansiPath);
+    void UnloadAll();
+
+  private:
+    struct LibraryFreer {
+        void operator()(HMODULE library) const { FreeLibrary(library); }
+    };
+    using UniqueLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
+
+    std::mutex mutex_;
+    std::map<std::string, UniqueLibrary> loaded_;
+};
+
+// Whether the calling thread is in an apartment (CoInitialize has succeeded on it).
+bool IsComInitializedOnThisThread();
+
+}  // namespace host

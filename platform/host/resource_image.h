@@ -1,0 +1,32 @@
+// The entries of a compiled resource file (.res): a run of records, each a header (data
+// size, header size, type, name, data version, memory flags, language, version,
+// characteristics) followed by the data, both padded to 4 bytes. Type and name are either
+// 0xFFFF and a 16-bit id, or a zero-terminated UTF-16 string.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// An integer id, or a string when text is not empty.
+struct ResourceKey {
+    std::uint16_t id = 0;
+    std::u16string text;
+};
+
+struct ResourceEntry {
+    ResourceKey type;
+    ResourceKey name;
+    std::uint16_t language = 0;
+    const unsigned char* data = nullptr;
+    std::uint32_t size = 0;
+};
+
+// Reading stops at the first record that does not fit the image or is malformed; the
+// records before it are kept. The empty record a .res file starts with is left out.
+std::vector<ResourceEntry> ParseResourceImage(const unsigned char* image, std::size_t size);
+
+}  // namespace host

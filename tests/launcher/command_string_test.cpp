@@ -1,0 +1,46 @@
+// The command line as the application object receives it: UTF-16 from code page 932.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "launcher/command_string.h"
+
+namespace {
+
+struct ConversionCase {
+    const char* name;
+    std::string commandLine;
+    std::u16string expected;
+};
+
+void PrintTo(const ConversionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MakeCommandStringTest : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(MakeCommandStringTest, HoldsExactlyTheConvertedUnits) {
+    const ConversionCase& c = GetParam();
+    const UniqueBstr commandString = MakeCommandString(c.commandLine.c_str());
+    ASSERT_NE(commandString, nullptr);
+    ASSERT_EQ(SysStringLen(commandString.get()), c.expected.size());
+    const auto* units = reinterpret_cast<const char16_t*>(commandString.get());
+    EXPECT_EQ(std::u16string(units, c.expected.size()), c.expected);
+    EXPECT_EQ(units[c.expected.size()], u'\0');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, MakeCommandStringTest,
+    ::testing::Values(
+        ConversionCase{"QuotedPathWithArguments",
+                       "\"C:\\Program Files\\Norvale\\NvLinkLauncher.exe\" /x \"a b\" c",
+                       u"\"C:\\Program Files\\Norvale\\NvLinkLauncher.exe\" /x \"a b\" c"},
+        ConversionCase{"Empty", "", u""},
+        // The second byte of 表 is 0x5C, the backslash's value.
+        ConversionCase{"DoubleBytePath", "C:\\x\\\x95\x5C.exe", u"C:\\x\\\u8868.exe"},
+        ConversionCase{"JapaneseArguments", "app.exe \x93\xFA\x96\x7B\x8C\xEA \x95\x5C",
+                       u"app.exe \u65E5\u672C\u8A9E \u8868"},
+        ConversionCase{"HalfWidthKatakana", "\xB1\xB2", u"\uFF71\uFF72"}),
+    [](const ::testing::TestParamInfo<ConversionCase>& info) { return info.param.name; });
+
+}  // namespace

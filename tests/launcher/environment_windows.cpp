@@ -1,0 +1,13 @@
+#include <cstdlib>
+
+#include "tests/launcher/scoped_environment.h"
+
+// _putenv keeps the run-time's copy and the process environment, which children inherit,
+// in step. An empty value removes the variable.
+void SetEnvironmentValue(const std::string& name, const std::string& value) {
+    _putenv((name + "=" + value).c_str());
+}
+
+void RemoveEnvironmentValue(const std::string& name) {
+    _putenv((name + "=").c_str());
+}

@@ -1,0 +1,32 @@
+#include "tests/launcher/launcher_copy.h"
+
+#include "platform/win32.h"
+
+namespace {
+
+// Programs, component libraries and tests are all built into one folder.
+std::filesystem::path BuildOutputFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::filesystem::path(path).parent_path();
+}
+
+void CopyBeside(const std::filesystem::path& from, const std::filesystem::path& folder,
+                const char* name) {
+    std::filesystem::copy_file(from / name, folder / name);
+}
+
+}  // namespace
+
+LauncherCopy::LauncherCopy(Component component) {
+    const std::filesystem::path source = BuildOutputFolder();
+    const std::filesystem::path folder = std::filesystem::path(scratch_.Path()) / "launcher copy";
+    std::filesystem::create_directory(folder);
+    CopyBeside(source, folder, LAUNCHER_PROGRAM_NAME);
+    // Without the shared assembly's manifest Windows refuses the launcher's own.
+    CopyBeside(source, folder, "Norvale.Linkage.Shared.manifest");
+    if (component == Component::kBeside) {
+        CopyBeside(source, folder, COMPONENT_LIBRARY_NAME);
+    }
+    program_ = folder / LAUNCHER_PROGRAM_NAME;
+}

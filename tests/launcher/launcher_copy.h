@@ -1,0 +1,22 @@
+// A copy of the built launcher in a scratch folder whose name holds a blank, so its path
+// is quoted on the command line; with or without the component library beside it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "tests/support/temp_dir.h"
+
+class LauncherCopy {
+  public:
+    enum class Component { kBeside, kMissing };
+
+    explicit LauncherCopy(Component component);
+
+    // The copied launcher's path.
+    std::string Program() const { return program_.string(); }
+
+  private:
+    TempDir scratch_;
+    std::filesystem::path program_;
+};

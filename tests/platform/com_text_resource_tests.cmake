@@ -1,0 +1,51 @@
+# Tests of the host layer's COM, text-conversion, resource, start-up and message-box family.
+
+# What the layer does without any embedded resources, and the parts it is built from.
+launcher_add_test(platform_com_text_tests
+    bstr_test.cpp
+    com_apartment_test.cpp
+    command_line_test.cpp
+    guid_text_test.cpp
+    manifest_classes_test.cpp
+    message_box_test.cpp
+    resource_image_test.cpp
+    text_conversion_test.cpp
+    LIBS platform
+)
+# A program started through platform_entry that reports what it was handed.
+add_executable(platform_command_line_probe command_line_probe.cpp)
+target_link_libraries(platform_command_line_probe PRIVATE platform_entry platform launcher_options)
+add_dependencies(platform_com_text_tests platform_command_line_probe)
+target_compile_definitions(platform_com_text_tests PRIVATE
+    COMMAND_LINE_PROBE="$<TARGET_FILE:platform_command_line_probe>")
+
+# Lookups and activation over resources of the tests' own: string tables in several
+# languages and a manifest whose classes the test component libraries serve.
+launcher_add_resources(platform_test_resources platform_test.rc
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/platform_test.manifest)
+
+# Component libraries keep the manifest's file names on the host too.
+add_library(platform_test_component MODULE test_component/answer_component.cpp)
+add_library(platform_test_no_export MODULE test_component/no_export_library.cpp)
+foreach(component platform_test_component platform_test_no_export)
+    set_target_properties(${component} PROPERTIES PREFIX "" SUFFIX ".dll")
+    target_include_directories(${component} PRIVATE ${PROJECT_SOURCE_DIR}
+                                                    ${PROJECT_SOURCE_DIR}/platform/include)
+    target_link_libraries(${component} PRIVATE launcher_options)
+endforeach()
+
+launcher_add_test(platform_resource_tests
+    com_activation_test.cpp
+    resource_lookup_test.cpp
+    LIBS platform platform_test_resources ${CMAKE_DL_LIBS}
+)
+add_dependencies(platform_resource_tests platform_test_component platform_test_no_export)
+target_compile_definitions(platform_resource_tests PRIVATE
+    TEST_COMPONENT_FILE="$<TARGET_FILE:platform_test_component>")
+
+# The launcher's own string table and manifest, as the build embeds them.
+find_package(pugixml REQUIRED)
+launcher_add_test(platform_launcher_resources_tests
+    launcher_resources_test.cpp
+    LIBS platform launcher_resources pugixml::pugixml
+)

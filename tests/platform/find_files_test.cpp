@@ -1,0 +1,246 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+#include "tests/platform/scoped_environment.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+struct FindCloser {
+    void operator()(HANDLE search) const {
+        if (search != INVALID_HANDLE_VALUE) {
+            FindClose(search);
+        }
+    }
+};
+using UniqueFind = std::unique_ptr<void, FindCloser>;
+
+const std::string kTableUtf8 = "\xE8\xA1\xA8";  // 表, 0x95 0x5C in Shift-JIS
+const std::string kTableAnsi = "\x95\x5C";
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// One directory of known entries for every search test.
+class FindFiles : public testing::Test {
+  protected:
+    void SetUp() override {
+        WriteFile(root_ + "/a.txt", "12345");
+        WriteFile(root_ + "/B.TXT", "");
+        WriteFile(root_ + "/readme", "");
+        WriteFile(root_ + "/.hidden", "");
+        WriteFile(root_ + "/locked.txt", "");
+        ASSERT_EQ(chmod((root_ + "/locked.txt").c_str(), 0444), 0);
+        WriteFile(root_ + "/" + kTableUtf8 + ".txt", "");
+        ASSERT_TRUE(std::filesystem::create_directory(root_ + "/sub"));
+        ASSERT_TRUE(std::filesystem::create_directory(root_ + "/" + kTableUtf8));
+        WriteFile(root_ + "/" + kTableUtf8 + "/inner.txt", "");
+    }
+
+    // The names a whole search lists, in its order, and the error that ended it.
+    std::vector<std::string> List(const std::string& pattern, DWORD* endError) {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA data;
+        const UniqueFind search(FindFirstFileA(pattern.c_str(), &data));
+        if (search.get() == INVALID_HANDLE_VALUE) {
+            *endError = GetLastError();
+            return names;
+        }
+        do {
+            names.push_back(data.cFileName);
+        } while (FindNextFileA(search.get(), &data));
+        *endError = GetLastError();
+        return names;
+    }
+
+    WIN32_FIND_DATAA FindOne(const std::string& name) {
+        WIN32_FIND_DATAA data{};
+        const UniqueFind search(FindFirstFileA((root_ + "\\" + name).c_str(), &data));
+        EXPECT_NE(search.get(), INVALID_HANDLE_VALUE) << name;
+        return data;
+    }
+
+    const ScopedCodePage shiftJis_{932};
+    TempDir temp_;
+    const std::string root_ = std::filesystem::canonical(temp_.Path()).string();
+};
+
+struct ListingCase {
+    const char* name;
+    std::string pattern;  // after the temp folder; "C:" in front when drive is set
+    bool drive;
+    std::vector<std::string> expected;  // dot entries first, the rest sorted
+};
+
+class FindListing : public FindFiles, public testing::WithParamInterface<ListingCase> {};
+
+TEST_P(FindListing, ListsTheMatchingEntries) {
+    const ListingCase& listing = GetParam();
+    DWORD endError = 0;
+    std::vector<std::string> names =
+        List((listing.drive ? "C:" : "") + root_ + listing.pattern, &endError);
+
+    const auto firstOther = std::find_if(
+        names.begin(), names.end(), [](const std::string& n) { return n != "." && n != ".."; });
+    std::sort(firstOther, names.end());
+    EXPECT_EQ(names, listing.expected);
+    EXPECT_EQ(endError, static_cast<DWORD>(ERROR_NO_MORE_FILES));
+}
+
+const std::vector<std::string> kEverything = {
+    ".",          "..",     ".hidden", "B.TXT",    "a.txt",
+    "locked.txt", "readme", "sub",     kTableAnsi, kTableAnsi + ".txt"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FindListing,
+    testing::Values(
+        ListingCase{"Star", "\\*", false, kEverything},
+        ListingCase{"StarDotStar", "\\*.*", false, kEverything},
+        ListingCase{
+            "Extension", "\\*.txt", false, {"B.TXT", "a.txt", "locked.txt", kTableAnsi + ".txt"}},
+        // A double-byte character is one character for '?'.
+        ListingCase{"QuestionMark", "\\?.txt", false, {"B.TXT", "a.txt", kTableAnsi + ".txt"}},
+        ListingCase{"DotEntriesOnly", "\\.*", false, {".", "..", ".hidden"}},
+        ListingCase{"OneFile", "\\a.txt", false, {"a.txt"}},
+        ListingCase{"DirectoryItself", "\\sub", false, {"sub"}},
+        ListingCase{"DrivePrefix", "\\a.txt", true, {"a.txt"}},
+        ListingCase{"SlashesToo", "/sub/../a.txt", false, {"a.txt"}},
+        ListingCase{
+            "TrailByteDirectory", "\\" + kTableAnsi + "\\*", false, {".", "..", "inner.txt"}},
+        ListingCase{"TrailByteName", "\\" + kTableAnsi + "\\inner.txt", false, {"inner.txt"}}),
+    [](const testing::TestParamInfo<ListingCase>& info) { return info.param.name; });
+
+struct FailureCase {
+    const char* name;
+    std::string pattern;  // after the temp folder
+    DWORD error;
+};
+
+class FindFailure : public FindFiles, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FindFailure, GivesTheWindowsCode) {
+    WIN32_FIND_DATAA data;
+    SetLastError(0);
+    EXPECT_EQ(FindFirstFileA((root_ + GetParam().pattern).c_str(), &data), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FindFailure,
+    testing::Values(FailureCase{"MissingFile", "\\missing.txt", ERROR_FILE_NOT_FOUND},
+                    FailureCase{"NoMatch", "\\*.none", ERROR_FILE_NOT_FOUND},
+                    FailureCase{"TrailingSeparator", "\\sub\\", ERROR_FILE_NOT_FOUND},
+                    FailureCase{"MissingDirectoryListed", "\\missing\\*", ERROR_PATH_NOT_FOUND},
+                    FailureCase{"MissingDirectoryOnTheWay", "\\missing\\a.txt",
+                                ERROR_PATH_NOT_FOUND},
+                    FailureCase{"FileOnTheWay", "\\a.txt\\*", ERROR_PATH_NOT_FOUND},
+                    FailureCase{"PatternOfMaxPath", "\\" + std::string(MAX_PATH, 'x'),
+                                ERROR_FILENAME_EXCED_RANGE}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(FindFiles, LimitsThePatternToMaxPathBytes) {
+    const std::string atLimit = root_ + "\\" + std::string(MAX_PATH - 2 - root_.size(), '*');
+    ASSERT_EQ(atLimit.size(), static_cast<std::size_t>(MAX_PATH - 1));
+    WIN32_FIND_DATAA data;
+    const UniqueFind search(FindFirstFileA(atLimit.c_str(), &data));
+    EXPECT_NE(search.get(), INVALID_HANDLE_VALUE);
+
+    SetLastError(0);
+    EXPECT_EQ(FindFirstFileA((atLimit + "*").c_str(), &data), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+}
+
+TEST_F(FindFiles, RejectsMissingArguments) {
+    WIN32_FIND_DATAA data;
+    SetLastError(0);
+    EXPECT_EQ(FindFirstFileA(nullptr, &data), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    SetLastError(0);
+    EXPECT_EQ(FindFirstFileA((root_ + "\\*").c_str(), nullptr), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    SetLastError(0);
+    EXPECT_EQ(FindFirstFileA("", &data), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+
+    SetLastError(0);
+    EXPECT_FALSE(FindNextFileA(INVALID_HANDLE_VALUE, &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    SetLastError(0);
+    EXPECT_FALSE(FindClose(INVALID_HANDLE_VALUE));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST_F(FindFiles, ASearchForOneEntryEndsAfterIt) {
+    WIN32_FIND_DATAA data;
+    const UniqueFind search(FindFirstFileA((root_ + "\\sub").c_str(), &data));
+    ASSERT_NE(search.get(), INVALID_HANDLE_VALUE);
+    SetLastError(0);
+    EXPECT_FALSE(FindNextFileA(search.get(), &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+    EXPECT_FALSE(FindNextFileA(search.get(), &data));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+}
+
+struct AttributeCase {
+    const char* name;
+    DWORD attributes;
+};
+
+class FindAttributes : public FindFiles, public testing::WithParamInterface<AttributeCase> {};
+
+TEST_P(FindAttributes, DescribeTheEntry) {
+    EXPECT_EQ(FindOne(GetParam().name).dwFileAttributes, GetParam().attributes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, FindAttributes,
+                         testing::Values(AttributeCase{"a.txt", FILE_ATTRIBUTE_NORMAL},
+                                         AttributeCase{"sub", FILE_ATTRIBUTE_DIRECTORY},
+                                         AttributeCase{"locked.txt", FILE_ATTRIBUTE_READONLY},
+                                         AttributeCase{".hidden", FILE_ATTRIBUTE_HIDDEN},
+                                         AttributeCase{".", FILE_ATTRIBUTE_DIRECTORY}));
+
+TEST_F(FindFiles, GivesSizeAndTimes) {
+    // 2001-02-03 04:05:06.789 UTC, and a day later for the access time.
+    const std::timespec written{981173106, 789000000};
+    const std::timespec accessed{981173106 + 86400, 0};
+    const std::timespec times[2] = {accessed, written};
+    ASSERT_EQ(utimensat(AT_FDCWD, (root_ + "/a.txt").c_str(), times, 0), 0);
+
+    const WIN32_FIND_DATAA data = FindOne("a.txt");
+    EXPECT_EQ(data.nFileSizeHigh, 0u);
+    EXPECT_EQ(data.nFileSizeLow, 5u);
+    const auto ticks = [](const FILETIME& time) {
+        return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+    };
+    EXPECT_EQ(ticks(data.ftLastWriteTime), 126'256'467'067'890'000ull);
+    EXPECT_EQ(ticks(data.ftLastAccessTime), 126'256'467'060'000'000ull + 864'000'000'000ull);
+    EXPECT_GT(ticks(data.ftCreationTime), 0u);
+}
+
+TEST_F(FindFiles, SplitsALargeSizeIntoTwoWords) {
+    const std::string path = root_ + "/large.bin";
+    WriteFile(path, "");
+    ASSERT_EQ(truncate(path.c_str(), (5ll << 30) + 7), 0);  // sparse: no space used
+    const WIN32_FIND_DATAA data = FindOne("large.bin");
+    EXPECT_EQ(data.nFileSizeHigh, 1u);
+    EXPECT_EQ(data.nFileSizeLow, (1u << 30) + 7);
+}
+
+TEST_F(FindFiles, GivesNamesInTheAnsiCodePage) {
+    const WIN32_FIND_DATAA data = FindOne(kTableAnsi + ".txt");
+    EXPECT_EQ(std::string(data.cFileName), kTableAnsi + ".txt");
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/win32.h"
+#include "tests/platform/scoped_environment.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+struct FullPathCase {
+    const char* name;
+    const char* path;
+    const char* expected;  // "@" stands for the current directory
+};
+
+class FullPath : public testing::TestWithParam<FullPathCase> {
+  protected:
+    const ScopedCodePage shiftJis_{932};
+    TempDir temp_;
+    // The working directory is a real one whose name is known in full.
+    const std::string current_ = std::filesystem::canonical(temp_.Path()).string();
+};
+
+std::string Expand(const std::string& text, const std::string& current) {
+    const std::size_t at = text.find('@');
+    return at == std::string::npos ? text : text.substr(0, at) + current + text.substr(at + 1);
+}
+
+TEST_P(FullPath, ResolvesAgainstTheCurrentDirectory) {
+    const ScopedWorkingDirectory inTemp(current_);
+    ASSERT_TRUE(inTemp.Changed());
+    char buffer[MAX_PATH];
+    const char* result = _fullpath(buffer, GetParam().path, sizeof buffer);
+    ASSERT_EQ(result, buffer);
+    EXPECT_EQ(std::string(result), Expand(GetParam().expected, current_));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FullPath,
+    testing::Values(FullPathCase{"Relative", "a", "@/a"},
+                    FullPathCase{"DotsResolved", "a\\b\\..\\.\\c", "@/a/c"},
+                    FullPathCase{"Current", ".", "@"}, FullPathCase{"NoPath", nullptr, "@"},
+                    FullPathCase{"EmptyPath", "", "@"},
+                    FullPathCase{"TrailingSeparatorKept", "a\\b\\", "@/a/b/"},
+                    FullPathCase{"Absolute", "/x//y/./z", "/x/y/z"},
+                    FullPathCase{"DrivePrefixDropped", "C:\\x\\y.txt", "/x/y.txt"},
+                    FullPathCase{"AboveTheRootStaysAtTheRoot", "\\..\\..\\x", "/x"},
+                    FullPathCase{"Root", "C:\\", "/"},
+                    FullPathCase{"Wildcards", "sub\\*.*", "@/sub/*.*"},
+                    FullPathCase{"TrailByteIsNoSeparator", "\\x\\\x95\x5C", "/x/\x95\x5C"}),
+    [](const testing::TestParamInfo<FullPathCase>& info) { return info.param.name; });
+
+TEST(FullPathSize, FailsWithErangeWhenTheResultDoesNotFit) {
+    const std::string path = "/abc/def";
+    char buffer[16];
+    errno = 0;
+    EXPECT_EQ(_fullpath(buffer, path.c_str(), path.size()), nullptr);
+    EXPECT_EQ(errno, ERANGE);
+    EXPECT_EQ(_fullpath(buffer, path.c_str(), path.size() + 1), buffer);
+    EXPECT_EQ(std::string(buffer), path);
+}
+
+TEST(FullPathSize, AllocatesWithoutABuffer) {
+    const std::unique_ptr<char, decltype(&std::free)> result(_fullpath(nullptr, "/a/../b", 0),
+                                                             &std::free);
+    ASSERT_NE(result, nullptr);
+    EXPECT_STREQ(result.get(), "/b");
+
+    // Then the limit is MAX_PATH, whatever the size says.
+    const std::string longPath = "/" + std::string(MAX_PATH, 'x');
+    errno = 0;
+    EXPECT_EQ(_fullpath(nullptr, longPath.c_str(), 100000), nullptr);
+    EXPECT_EQ(errno, ERANGE);
+}
+
+TEST(FullPathCodePage, GivesTheCurrentDirectoryInTheAnsiCodePage) {
+    const ScopedCodePage shiftJis(932);
+    TempDir temp;
+    const std::string directory =
+        std::filesystem::canonical(temp.Path()).string() + "/\xE8\xA1\xA8";
+    ASSERT_TRUE(std::filesystem::create_directory(directory));
+    const ScopedWorkingDirectory inside(directory);
+    ASSERT_TRUE(inside.Changed());
+
+    char buffer[MAX_PATH];
+    ASSERT_EQ(_fullpath(buffer, "f", sizeof buffer), buffer);
+    const std::string result = buffer;
+    EXPECT_EQ(result.substr(result.size() - 4), "\x95\x5C/f");
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// Test helpers that change process-wide settings and put them back when the test ends.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+// Sets or clears environment variables; the earlier values return on destruction.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (auto saved = saved_.rbegin(); saved != saved_.rend(); ++saved) {
+            Apply(saved->first, saved->second);
+        }
+        tzset();
+    }
+
+    // A null value clears the variable.
+    void Set(const std::string& name, const char* value) {
+        const char* old = std::getenv(name.c_str());
+        saved_.emplace_back(name, old == nullptr ? std::nullopt : std::optional<std::string>(old));
+        Apply(name, value == nullptr ? std::nullopt : std::optional<std::string>(value));
+        tzset();
+    }
+
+  private:
+    static void Apply(const std::string& name, const std::optional<std::string>& value) {
+        if (value) {
+            setenv(name.c_str(), value->c_str(), 1);
+        } else {
+            unsetenv(name.c_str());
+        }
+    }
+
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// Fixes the ANSI code page for one test; the locale's choice returns afterwards.
+class ScopedCodePage {
+  public:
+    explicit ScopedCodePage(UINT codePage) { HostSetAnsiCodePage(codePage); }
+    ScopedCodePage(const ScopedCodePage&) = delete;
+    ScopedCodePage& operator=(const ScopedCodePage&) = delete;
+    ~ScopedCodePage() { HostSetAnsiCodePage(0); }
+};
+
+// Runs a test inside a directory; the earlier working directory returns afterwards.
+class ScopedWorkingDirectory {
+  public:
+    explicit ScopedWorkingDirectory(const std::string& directory) {
+        char* current = getcwd(nullptr, 0);
+        if (current != nullptr) {
+            previous_ = current;
+            std::free(current);
+        }
+        changed_ = chdir(directory.c_str()) == 0;
+    }
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+    ~ScopedWorkingDirectory() {
+        if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
+            std::abort();  // later tests would run in the wrong place
+        }
+    }
+    bool Changed() const { return changed_; }
+
+  private:
+    std::string previous_;
+    bool changed_ = false;
+};
