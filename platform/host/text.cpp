@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "platform/host/shift_jis_table.h"
