@@ -1,0 +1,28 @@
+// The sections of the conformance probe. Each runs the calls of one family over its inputs
+// and prints what it observed; none decides what is right, the comparison of the host's
+// output with the Windows build's does.
+#pragma once
+
+#include <string>
+
+#include "tests/conformance/probe_output.h"
+
+struct ProbeContext {
+    // The generated tree, as a Windows path without a trailing separator ("Z:\...\tree").
+    // The current directory is the tree when the probe runs.
+    std::string tree;
+    // A folder of the tree that sections may create things in, each below a name of its own.
+    std::string scratch;
+    // Seed for the random inputs; both runs get the same.
+    unsigned seed = 1;
+};
+
+using ProbeSection = void (*)(const ProbeContext& context, ProbeOutput& output);
+
+struct ProbeSectionEntry {
+    const char* name;
+    ProbeSection run;
+};
+
+// Defined one per file, probe_<name>.cpp.
+void ProbeCodec(const ProbeContext& context, ProbeOutput& output);
