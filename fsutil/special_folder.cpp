@@ -1,7 +1,7 @@
 #include "fsutil/special_folder.h"
 
 #include "fsutil/folder_lookup.h"
-#include "fsutil/loaded_library.h"
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 bool GetSpecialFolderPath(char* buffer, int folder, bool retryWithCreate) {
@@ -11,7 +11,7 @@ bool GetSpecialFolderPath(char* buffer, int folder, bool retryWithCreate) {
     buffer[0] = '\0';
     SetDllDirectoryA("");
 
-    const LoadedLibrary shellFolders(LoadLibraryA("shfolder.dll"));
+    const UniqueLibrary shellFolders(LoadLibraryA("shfolder.dll"));
     if (!shellFolders) {
         return false;
     }

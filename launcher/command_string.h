@@ -1,7 +1,7 @@
 // The command line as the application object receives it.
 #pragma once
 
-#include "launcher/unique_bstr.h"
+#include "platform/unique_handles.h"
 
 // Converts a zero-terminated command line in the thread's ANSI code page to a BSTR of
 // exactly the UTF-16 units it yields (the terminator is not counted). Null when the text

@@ -10,13 +10,13 @@
 namespace {
 
 UniqueInterface<IAppRun> CreateAppRun() {
-    void* created = nullptr;
+    UniqueInterface<IAppRun> appRun;
     const HRESULT result =
-        CoCreateInstance(CLSID_AppRun, nullptr, CLSCTX_ALL, IID_IAppRun, &created);
-    if (FAILED(result) || created == nullptr) {
-        return nullptr;
+        CoCreateInstance(CLSID_AppRun, nullptr, CLSCTX_ALL, IID_IAppRun, PutVoid(appRun));
+    if (FAILED(result)) {
+        appRun.reset();
     }
-    return UniqueInterface<IAppRun>(static_cast<IAppRun*>(created));
+    return appRun;
 }
 
 }  // namespace

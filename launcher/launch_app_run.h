@@ -4,8 +4,7 @@
 #include <optional>
 
 #include "launcher/app_run_interface.h"
-#include "launcher/unique_bstr.h"
-#include "launcher/unique_interface.h"
+#include "platform/unique_handles.h"
 
 // Creates the AppRun object, runs it with the command line (zero-terminated, ANSI code
 // page) and the show command, and returns Run's result. When the object cannot be made

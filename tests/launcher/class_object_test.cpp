@@ -5,7 +5,7 @@
 #include "components/module_lifetime.h"
 #include "launcher/app_run_interface.h"
 #include "launcher/launch_ids.h"
-#include "launcher/unique_interface.h"
+#include "platform/unique_handles.h"
 
 namespace {
 
