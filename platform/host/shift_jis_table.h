@@ -1,34 +1,23 @@
-// Code page 932 (Shift-JIS with the Windows extensions) as two lookup tables.
+// Code page 932 (Shift-JIS with the Windows extensions) as Windows converts it, from tables
+// made at compile time.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
-namespace host {
+namespace host::shift_jis {
 
-class ShiftJisTable {
-  public:
-    // Built on first use; shared by every thread afterwards.
-    static const ShiftJisTable& Get();
+// What Windows reads where the bytes hold no character.
+constexpr char16_t kNoCharacter = u'\u30FB';
 
-    static bool IsLeadByte(unsigned char byte) {
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    }
-    static bool IsTrailByte(unsigned char byte) {
-        return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-    }
+constexpr bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
-    // The UTF-16 unit of a single byte (not a lead byte) or of a lead-trail pair
-    // (lead << 8 | trail); 0 when unassigned (the byte 0 aside).
-    char16_t Decode(std::uint16_t code) const { return toUnicode_[code]; }
-    // The single byte or lead-trail pair of a UTF-16 unit; 0 when it has none (U+0000 aside).
-    std::uint16_t Encode(char16_t unit) const { return fromUnicode_[unit]; }
+// A byte that is no lead byte.
+char16_t DecodeSingle(unsigned char byte);
+// A lead byte and the byte after it, whatever that is: kNoCharacter when the pair has none.
+char16_t DecodePair(unsigned char lead, unsigned char trail);
+// One byte (a code up to 0xFF) or lead << 8 | trail; '?' for a unit Windows cannot write.
+std::uint16_t Encode(char16_t unit);
 
-  private:
-    ShiftJisTable();
-
-    std::array<char16_t, 0x10000> toUnicode_{};
-    std::array<std::uint16_t, 0x10000> fromUnicode_{};
-};
-
-}  // namespace host
+}  // namespace host::shift_jis

@@ -2,54 +2,34 @@
 #include "platform/host/unicode_text.h"
 
 namespace host {
-namespace {
 
-constexpr char16_t kUndecodable = u'\u30FB';
-
-}  // namespace
-
-Utf16Result ShiftJisToUtf16(const char* text, std::size_t length) {
-    const ShiftJisTable& table = ShiftJisTable::Get();
-    Utf16Result result;
+std::u16string ShiftJisToUtf16(const char* text, std::size_t length) {
+    std::u16string result;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     std::size_t at = 0;
     while (at < length) {
-        const unsigned char byte = bytes[at];
-        if (!ShiftJisTable::IsLeadByte(byte)) {
-            result.text.push_back(table.Decode(byte));
-            ++at;
-            continue;
+        const unsigned char byte = bytes[at++];
+        if (!shift_jis::IsLeadByte(byte)) {
+            result.push_back(shift_jis::DecodeSingle(byte));
+        } else if (at == length || bytes[at] == 0) {
+            // A lead byte at the end, or before a NUL that Windows reads on its own.
+            result.push_back(shift_jis::kNoCharacter);
+        } else {
+            // Windows takes the next byte with the lead byte whether or not it can follow it.
+            result.push_back(shift_jis::DecodePair(byte, bytes[at++]));
         }
-        if (at + 1 >= length || !ShiftJisTable::IsTrailByte(bytes[at + 1])) {
-            result.text.push_back(kUndecodable);
-            result.replaced = true;
-            ++at;
-            continue;
-        }
-        const char16_t unit = table.Decode(static_cast<std::uint16_t>(byte << 8 | bytes[at + 1]));
-        result.text.push_back(unit != 0 ? unit : kUndecodable);
-        result.replaced = result.replaced || unit == 0;
-        at += 2;
     }
     return result;
 }
 
-NarrowResult Utf16ToShiftJis(const char16_t* text, std::size_t length,
-                             const std::string& defaultCharacter) {
-    const ShiftJisTable& table = ShiftJisTable::Get();
-    NarrowResult result;
+std::string Utf16ToShiftJis(const char16_t* text, std::size_t length) {
+    std::string result;
     for (std::size_t at = 0; at < length; ++at) {
-        const char16_t unit = text[at];
-        const std::uint16_t code = table.Encode(unit);
-        if (code == 0 && unit != 0) {
-            result.text += defaultCharacter;
-            result.replaced = true;
-        } else if (code > 0xFF) {
-            result.text.push_back(static_cast<char>(code >> 8));
-            result.text.push_back(static_cast<char>(code & 0xFF));
-        } else {
-            result.text.push_back(static_cast<char>(code));
+        const std::uint16_t code = shift_jis::Encode(text[at]);
+        if (code > 0xFF) {
+            result.push_back(static_cast<char>(code >> 8));
         }
+        result.push_back(static_cast<char>(code & 0xFF));
     }
     return result;
 }

@@ -66,14 +66,14 @@ LeadRule RuleOf(unsigned char lead) {
 
 }  // namespace
 
-Utf16Result Utf8ToUtf16(const char* text, std::size_t length) {
-    Utf16Result result;
+std::u16string Utf8ToUtf16(const char* text, std::size_t length) {
+    std::u16string result;
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     std::size_t at = 0;
     while (at < length) {
         const unsigned char lead = bytes[at];
         if (lead < 0x80) {
-            result.text.push_back(lead);
+            result.push_back(lead);
             ++at;
             continue;
         }
@@ -87,29 +87,27 @@ Utf16Result Utf8ToUtf16(const char* text, std::size_t length) {
             ++taken;
         }
         if (rule.length == 0 || taken < rule.length) {
-            result.text.push_back(kReplacement);  // the maximal subpart read so far
-            result.replaced = true;
+            result.push_back(kReplacement);  // the maximal subpart read so far
         } else {
-            AppendCodePoint(result.text, codePoint);
+            AppendCodePoint(result, codePoint);
         }
         at += taken;
     }
     return result;
 }
 
-NarrowResult Utf16ToUtf8(const char16_t* text, std::size_t length) {
-    NarrowResult result;
+std::string Utf16ToUtf8(const char16_t* text, std::size_t length) {
+    std::string result;
     for (std::size_t at = 0; at < length; ++at) {
         const char16_t unit = text[at];
         if (unit >= 0xD800 && unit <= 0xDBFF && at + 1 < length && text[at + 1] >= 0xDC00 &&
             text[at + 1] <= 0xDFFF) {
-            AppendUtf8(result.text, 0x10000 + ((unit - 0xD800) << 10) + (text[at + 1] - 0xDC00));
+            AppendUtf8(result, 0x10000 + ((unit - 0xD800) << 10) + (text[at + 1] - 0xDC00));
             ++at;
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            AppendUtf8(result.text, kReplacement);
-            result.replaced = true;
+            AppendUtf8(result, kReplacement);
         } else {
-            AppendUtf8(result.text, unit);
+            AppendUtf8(result, unit);
         }
     }
     return result;
