@@ -8,61 +8,46 @@
 namespace {
 
 struct LocaleCase {
+    const char* name;
     const char* lcAll;
     const char* lcCtype;
     const char* lang;
-    UINT codePage;
 };
 
-class CodePageFromLocale : public testing::TestWithParam<LocaleCase> {};
+class CodePageUnderLocale : public testing::TestWithParam<LocaleCase> {};
 
-TEST_P(CodePageFromLocale, FollowsTheFirstVariableSet) {
+// The host is a Japanese Windows: no Linux locale changes the code page or the names.
+TEST_P(CodePageUnderLocale, IsShiftJis) {
     const LocaleCase& locale = GetParam();
-    const ScopedCodePage restoredLast(0);
     ScopedEnvironment environment;
     environment.Set("LC_ALL", locale.lcAll);
     environment.Set("LC_CTYPE", locale.lcCtype);
     environment.Set("LANG", locale.lang);
-    HostSetAnsiCodePage(0);
+    const ScopedCodePage restored(0);
 
-    EXPECT_EQ(GetACP(), locale.codePage);
-    EXPECT_EQ(_ismbblead(0x95) != 0, locale.codePage == 932);
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, CodePageFromLocale,
-                         testing::Values(LocaleCase{"ja_JP.UTF-8", nullptr, nullptr, 932},
-                                         LocaleCase{"ja_JP.eucJP", "en_US.UTF-8", "en_US.UTF-8",
-                                                    932},
-                                         LocaleCase{"ja", nullptr, nullptr, 932},
-                                         LocaleCase{"en_US.UTF-8", "ja_JP.UTF-8", nullptr, 65001},
-                                         LocaleCase{nullptr, "de_DE.UTF-8", "ja_JP.UTF-8", 65001},
-                                         LocaleCase{nullptr, nullptr, "ja_JP.SJIS", 932},
-                                         LocaleCase{"", "", "fr_FR.UTF-8", 65001},
-                                         LocaleCase{nullptr, nullptr, nullptr, 932},
-                                         LocaleCase{"C", "en_US.UTF-8", nullptr, 932},
-                                         LocaleCase{"POSIX", nullptr, nullptr, 932},
-                                         LocaleCase{"C.UTF-8", nullptr, nullptr, 65001},
-                                         LocaleCase{"jam_JM.UTF-8", nullptr, nullptr, 65001}));
-
-TEST(CodePage, StaysFixedUntilAskedToReadTheLocaleAgain) {
-    const ScopedCodePage restoredLast(0);
-    ScopedEnvironment environment;
-    environment.Set("LC_ALL", "ja_JP.UTF-8");
-    HostSetAnsiCodePage(0);
-    ASSERT_EQ(GetACP(), 932u);
-
-    environment.Set("LC_ALL", "en_US.UTF-8");
     EXPECT_EQ(GetACP(), 932u);
-    HostSetAnsiCodePage(0);
-    EXPECT_EQ(GetACP(), 65001u);
+    EXPECT_NE(_ismbblead(0x95), 0);
+    EXPECT_EQ(HostAnsiToUtf8("\x95\x5C"), "\xE8\xA1\xA8");
+    EXPECT_EQ(HostUtf8ToAnsi("\xE8\xA1\xA8"), "\x95\x5C");
 }
 
-TEST(CodePage, AnOverrideWinsOverTheLocale) {
-    const ScopedCodePage utf8(65001);
-    ScopedEnvironment environment;
-    environment.Set("LC_ALL", "ja_JP.UTF-8");
+INSTANTIATE_TEST_SUITE_P(
+    Locales, CodePageUnderLocale,
+    testing::Values(LocaleCase{"DebianDefault", nullptr, nullptr, "C.UTF-8"},
+                    LocaleCase{"Japanese", "ja_JP.UTF-8", nullptr, nullptr},
+                    LocaleCase{"English", "en_US.UTF-8", "en_US.UTF-8", "en_US.UTF-8"},
+                    LocaleCase{"CtypeOnly", nullptr, "de_DE.UTF-8", nullptr},
+                    LocaleCase{"Posix", "POSIX", nullptr, nullptr},
+                    LocaleCase{"Unset", nullptr, nullptr, nullptr}),
+    [](const testing::TestParamInfo<LocaleCase>& info) { return info.param.name; });
+
+TEST(CodePage, TheTestHookSwitchesItAndZeroBringsBack932) {
+    const ScopedCodePage restored(0);
+    HostSetAnsiCodePage(65001);
     EXPECT_EQ(GetACP(), 65001u);
     EXPECT_EQ(_ismbblead(0x95), 0);
+    HostSetAnsiCodePage(0);
+    EXPECT_EQ(GetACP(), 932u);
 }
 
 struct ConversionCase {
@@ -87,14 +72,26 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionCase{"TrailByteIsBackslash", "\x95\x5C", "\xE8\xA1\xA8"},
                     ConversionCase{"HalfWidthKatakana", "\xB1", "\xEF\xBD\xB1"},
                     ConversionCase{"NecExtension", "\x87\x40", "\xE2\x91\xA0"},
+                    ConversionCase{"UserDefined", "\xF0\x40", "\xEE\x80\x80"},
+                    // Names Windows keeps with these bytes must not collide.
+                    ConversionCase{"Byte80", "a\x80", "a\xC2\x80"},
+                    ConversionCase{"ByteA0", "a\xA0", "a\xEF\xA3\xB0"},
+                    ConversionCase{"ByteFD", "a\xFD", "a\xEF\xA3\xB1"},
+                    ConversionCase{"ByteFF", "a\xFF", "a\xEF\xA3\xB3"},
                     ConversionCase{"Empty", "", ""}),
     [](const testing::TestParamInfo<ConversionCase>& info) { return info.param.name; });
 
-TEST(ShiftJisConversion, TextWithoutAMappingBecomesOneQuestionMarkPerCharacter) {
+TEST(ShiftJisConversion, TextWithoutACodeIsReplacedAsWindowsReplacesIt) {
     const ScopedCodePage shiftJis(932);
-    // U+1F600 has no Shift-JIS form; a lone lead byte at the end has no character.
-    EXPECT_EQ(HostUtf8ToAnsi("a\xF0\x9F\x98\x80z"), "a?z");
-    EXPECT_EQ(HostAnsiToUtf8(std::string("a\x95")), "a?");
+    // U+1F600 is two UTF-16 units, each without a code.
+    EXPECT_EQ(HostUtf8ToAnsi("a\xF0\x9F\x98\x80z"), "a??z");
+    EXPECT_EQ(HostUtf8ToAnsi("caf\xC3\xA9"), "cafe");  // best fit
+    EXPECT_EQ(HostUtf8ToAnsi("a\xFFz"), "a?z");        // not UTF-8 at all
+    // A lead byte with no character after it reads as the katakana middle dot.
+    EXPECT_EQ(HostAnsiToUtf8("a\x95"), "a\xE3\x83\xBB");
+    EXPECT_EQ(HostAnsiToUtf8("a\x81 b"),
+              "a\xE3\x83\xBB"
+              "b");
 }
 
 TEST(Utf8CodePage, ConversionsKeepTheBytes) {

@@ -1,7 +1,6 @@
-// The process's ANSI code page. It is 932 (Shift-JIS) when the locale (LC_ALL, LC_CTYPE,
-// LANG: the first one set wins) is Japanese, unset, "C" or "POSIX", and 65001 (UTF-8, no
-// lead bytes) otherwise. Narrow strings of the system are in this code page; the layer
-// converts them to and from UTF-8 where a name crosses to the operating system.
+// The process's ANSI code page: 932 (Shift-JIS), as on a Japanese Windows, whatever the Linux
+// locale. Narrow strings of the system are in this code page; the layer converts them to and
+// from UTF-8 where they cross to the operating system.
 #pragma once
 
 #include <string>
@@ -12,12 +11,12 @@
 #define CP_THREAD_ACP 3
 #define CP_UTF8 65001
 
-// The locale is read once, at the first call, as a Windows process's code page is fixed.
 UINT GetACP();
 
-// Host-only: lets a test pick the code page; 0 reads the locale again.
+// Host-only: lets a test pick the code page (65001: UTF-8, no lead bytes); 0 restores 932.
 void HostSetAnsiCodePage(UINT codePage);
-// Host-only: names crossing to and from the operating system. A character that does not
-// convert becomes one '?'. In any code page but 932 the bytes stay as they are.
+// Host-only: names crossing to and from the operating system, converted as Windows converts
+// them (MultiByteToWideChar and WideCharToMultiByte with flags 0). In any code page but 932
+// the bytes stay as they are.
 std::string HostAnsiToUtf8(const std::string& ansi);
 std::string HostUtf8ToAnsi(const std::string& utf8);
