@@ -19,6 +19,10 @@ Character CharacterAt(const unsigned char* text) {
     return {text[0], 1};
 }
 
+bool IsLoneLeadByte(const unsigned char* text) {
+    return _ismbblead(text[0]) && text[1] == '\0';
+}
+
 }  // namespace
 
 int _ismbblead(unsigned int byte) {
@@ -37,7 +41,7 @@ unsigned char* _mbsnbcpy(unsigned char* destination, const unsigned char* source
         const std::size_t length = CharacterAt(source + copied).length;
         // A character that does not fit whole, or a lead byte without its trail byte, is
         // dropped.
-        if (copied + length > count || (length == 1 && _ismbblead(source[copied]))) {
+        if (copied + length > count || IsLoneLeadByte(source + copied)) {
             break;
         }
         std::memcpy(destination + copied, source + copied, length);
@@ -47,25 +51,37 @@ unsigned char* _mbsnbcpy(unsigned char* destination, const unsigned char* source
     return destination;
 }
 
+// As the run-time compares: a lead byte at the last counted byte is read as an end of string
+// (so is the other side's lead byte there), a lead byte before the terminator as 0, and the
+// count is charged one byte per right-hand character beyond its first.
 int _mbsnbcmp(const unsigned char* left, const unsigned char* right, std::size_t count) {
-    std::size_t compared = 0;
-    while (compared < count) {
-        Character leftCharacter = CharacterAt(left + compared);
-        Character rightCharacter = CharacterAt(right + compared);
-        // A character cut by the count compares by its lead byte alone.
-        if (compared + leftCharacter.length > count) {
-            leftCharacter.code &= 0xFF00;
+    while (count > 0) {
+        --count;
+        unsigned int leftCode = *left++;
+        unsigned int rightCode = 0;
+        if (_ismbblead(leftCode) && count == 0) {
+            leftCode = 0;
+            rightCode = _ismbblead(*right) ? 0 : *right;
+        } else {
+            if (_ismbblead(leftCode)) {
+                leftCode = *left == '\0' ? 0 : leftCode << 8 | *left++;
+            }
+            rightCode = *right++;
+            if (_ismbblead(rightCode)) {
+                if (count == 0) {
+                    rightCode = 0;
+                } else {
+                    --count;
+                    rightCode = *right == '\0' ? 0 : rightCode << 8 | *right++;
+                }
+            }
         }
-        if (compared + rightCharacter.length > count) {
-            rightCharacter.code &= 0xFF00;
+        if (leftCode != rightCode) {
+            return leftCode > rightCode ? 1 : -1;
         }
-        if (leftCharacter.code != rightCharacter.code) {
-            return leftCharacter.code < rightCharacter.code ? -1 : 1;
-        }
-        if (leftCharacter.code == 0) {
+        if (leftCode == 0) {
             return 0;
         }
-        compared += leftCharacter.length;
     }
     return 0;
 }
@@ -74,7 +90,7 @@ int _mbsnbcmp(const unsigned char* left, const unsigned char* right, std::size_t
 std::size_t _mbslen(const unsigned char* text) {
     std::size_t characters = 0;
     for (std::size_t index = 0; text[index] != '\0'; index += CharacterAt(text + index).length) {
-        if (!_ismbblead(text[index]) || text[index + 1] != '\0') {
+        if (!IsLoneLeadByte(text + index)) {
             ++characters;
         }
     }
@@ -82,13 +98,15 @@ std::size_t _mbslen(const unsigned char* text) {
 }
 
 unsigned char* _mbschr(const unsigned char* text, unsigned int character) {
-    std::size_t index = 0;
-    for (;; index += CharacterAt(text + index).length) {
-        const Character current = CharacterAt(text + index);
-        if (current.code == character) {
+    for (std::size_t index = 0;; index += CharacterAt(text + index).length) {
+        if (IsLoneLeadByte(text + index)) {
+            return nullptr;  // the run-time's answer to a broken string
+        }
+        const unsigned int code = CharacterAt(text + index).code;
+        if (code == character) {
             return const_cast<unsigned char*>(text + index);
         }
-        if (current.code == 0) {
+        if (code == 0) {
             return nullptr;
         }
     }
@@ -96,13 +114,16 @@ unsigned char* _mbschr(const unsigned char* text, unsigned int character) {
 
 unsigned char* _mbsrchr(const unsigned char* text, unsigned int character) {
     const unsigned char* found = nullptr;
-    std::size_t index = 0;
-    for (;; index += CharacterAt(text + index).length) {
-        const Character current = CharacterAt(text + index);
-        if (current.code == character) {
+    for (std::size_t index = 0;; index += CharacterAt(text + index).length) {
+        if (IsLoneLeadByte(text + index)) {
+            // The run-time points at the terminator when the string breaks before a match.
+            return const_cast<unsigned char*>(found != nullptr ? found : text + index + 1);
+        }
+        const unsigned int code = CharacterAt(text + index).code;
+        if (code == character) {
             found = text + index;
         }
-        if (current.code == 0) {
+        if (code == 0) {
             return const_cast<unsigned char*>(found);
         }
     }
@@ -111,26 +132,17 @@ unsigned char* _mbsrchr(const unsigned char* text, unsigned int character) {
 unsigned char* _mbsnbset(unsigned char* text, unsigned int character, std::size_t count) {
     // Never beyond the string's own terminator.
     const std::size_t length = std::min(count, std::strlen(reinterpret_cast<char*>(text)));
-    // A double-byte character cut by the end of the filled bytes would leave its trail byte
-    // behind, where it could read as a backslash.
-    std::size_t end = 0;
-    while (end < length) {
-        end += CharacterAt(text + end).length;
-    }
-    const bool doubleByte = character > 0xFF;
     std::size_t index = 0;
-    while (index < length) {
-        if (!doubleByte) {
-            text[index++] = static_cast<unsigned char>(character);
-        } else if (index + 1 < length) {
-            text[index++] = static_cast<unsigned char>(character >> 8);
-            text[index++] = static_cast<unsigned char>(character & 0xFF);
-        } else {
-            text[index++] = ' ';  // no room for the whole character
-        }
+    if (character <= 0xFF) {
+        std::memset(text, static_cast<int>(character), length);
+        return text;
     }
-    if (end > length && character != 0) {
-        text[length] = ' ';
+    for (; index + 1 < length; index += 2) {
+        text[index] = static_cast<unsigned char>(character >> 8);
+        text[index + 1] = static_cast<unsigned char>(character & 0xFF);
+    }
+    if (index < length) {
+        text[index] = ' ';  // no room for the whole character
     }
     return text;
 }

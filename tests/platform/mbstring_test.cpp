@@ -6,6 +6,8 @@
 #include "platform/win32.h"
 #include "tests/platform/scoped_environment.h"
 
+// Rows are what msvcrt gave under Wine (code page 932), except where Wine reads past the
+// count or the terminator: there they follow the run-time's documented source behaviour.
 namespace {
 
 const unsigned char* Bytes(const char* text) {
@@ -54,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"SecondCharacterSplit", 932, "\x95\x5C\x95\x5C", 3, std::string("\x95\x5C\0", 3)},
         CopyCase{"LeadByteBeforeTheEndIsDropped", 932, "a\x95", 3, std::string("a\0\0", 3)},
         CopyCase{"HalfWidthKatakanaIsOneByte", 932, "\xB1\xB2", 1, "\xB1"},
+        CopyCase{"LoneLeadByteOnly", 932, "\x95", 4, std::string(4, '\0')},
         CopyCase{"Utf8CodePageCutsAnywhere", 65001, "a\x95\x5C", 2, "a\x95"}),
     [](const testing::TestParamInfo<CopyCase>& info) { return info.param.name; });
 
@@ -88,7 +91,19 @@ INSTANTIATE_TEST_SUITE_P(
                     CompareCase{"DoubleByteTrailDiffers", "\x95\x5C", "\x95\x5D", 2, -1},
                     CompareCase{"DoubleByteEqual", "\x95\x5Cx", "\x95\x5Cy", 2, 0},
                     // Byte by byte 0xB1 > 0x81; as characters U+FF71's byte < 0x8140.
-                    CompareCase{"DoubleByteSortsAboveSingleBytes", "\xB1", "\x81\x40", 2, -1}),
+                    CompareCase{"DoubleByteSortsAboveSingleBytes", "\xB1", "\x81\x40", 2, -1},
+                    // A lead byte on the last counted byte reads as an end of string.
+                    CompareCase{"CutLeadBytesAreEqual", "\x95\x5C", "\x96\x5C", 1, 0},
+                    CompareCase{"CutLeadByteAgainstSingleByte", "\x95\x5C", "a", 1, -1},
+                    CompareCase{"CutLeadByteAgainstKatakana", "\x81\x40", "\xB1", 1, -1},
+                    CompareCase{"NothingPastTheCount",
+                                "\x95\x5C"
+                                "c",
+                                "\x95\x5D"
+                                "a",
+                                1, 0},
+                    CompareCase{"CutAgainstALoneLeadByte", "\x95\x5C", "\x95", 1, 0},
+                    CompareCase{"PairAgainstALoneLeadByte", "\x95\x5C", "\x95", 2, 1}),
     [](const testing::TestParamInfo<CompareCase>& info) { return info.param.name; });
 
 TEST(CharacterCount, CountsADoubleByteCharacterOnce) {
@@ -98,6 +113,7 @@ TEST(CharacterCount, CountsADoubleByteCharacterOnce) {
     EXPECT_EQ(_mbslen(Bytes("\x95\x5C")), 1u);
     EXPECT_EQ(_mbslen(Bytes("a\x95\x5C\xB1")), 3u);
     EXPECT_EQ(_mbslen(Bytes("a\x95")), 1u);  // a lead byte at the end is no character
+    EXPECT_EQ(_mbslen(Bytes("\x95")), 0u);
 }
 
 struct SearchCase {
@@ -128,7 +144,13 @@ INSTANTIATE_TEST_SUITE_P(
                     SearchCase{"OnlyATrailByte", "x\x95\x5Cy", '\\', -1, -1},
                     SearchCase{"DoubleByteCharacter", "a\x95\x5C\x95\x5C", 0x955C, 1, 3},
                     SearchCase{"Terminator", "ab", 0, 2, 2},
-                    SearchCase{"Missing", "abc", 'z', -1, -1}),
+                    SearchCase{"Missing", "abc", 'z', -1, -1},
+                    // A lead byte at the end breaks the string: _mbschr gives up, _mbsrchr
+                    // keeps an earlier match or else points at the terminator.
+                    SearchCase{"MatchBeforeALoneLeadByte", "\\a\x95", '\\', 0, 0},
+                    SearchCase{"NoMatchBeforeALoneLeadByte", "ab\x95", '\\', -1, 3},
+                    SearchCase{"TerminatorAfterALoneLeadByte", "ab\x95", 0, -1, 3},
+                    SearchCase{"LoneLeadByteIsNoCharacter", "ab\x95", 0x95, -1, 3}),
     [](const testing::TestParamInfo<SearchCase>& info) { return info.param.name; });
 
 struct SetCase {
@@ -163,10 +185,20 @@ INSTANTIATE_TEST_SUITE_P(
                     SetCase{"NeverPastTheTerminator", "ab", 'x', 5, std::string("xx\0", 3)},
                     SetCase{"DoubleByteWithoutRoomEndsInBlank", "abc", 0x955C, 3,
                             std::string("\x95\x5C \0", 4)},
-                    SetCase{"OrphanedTrailByteBecomesBlank",
+                    SetCase{"DoubleByteWithRoom", "abc", 0x955C, 2,
+                            std::string("\x95\x5C"
+                                        "c\0",
+                                        4)},
+                    SetCase{"DoubleByteOverDoubleByteWithoutRoom", "\x95\x5C", 0x955C, 1,
+                            std::string(" \x5C\0", 3)},
+                    // The run-time leaves the trail byte of a character it cut.
+                    SetCase{"CutCharacterKeepsItsTrailByte",
                             "\x95\x5C"
                             "a",
-                            'x', 1, std::string("x a\0", 4)}),
+                            'x', 1,
+                            std::string("x\x5C"
+                                        "a\0",
+                                        4)}),
     [](const testing::TestParamInfo<SetCase>& info) { return info.param.name; });
 
 }  // namespace
