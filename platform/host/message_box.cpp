@@ -3,18 +3,11 @@
 
 #include "platform/win32.h"
 
-namespace {
-
-// The first button of each button set, in the order of the MB_ values.
-constexpr int kFirstButton[] = {IDOK, IDOK, IDABORT, IDYES, IDYES, IDRETRY};
-
-}  // namespace
-
 HWND GetActiveWindow() {
     return nullptr;
 }
 
-int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+int MessageBoxA(HWND /*owner*/, LPCSTR text, LPCSTR caption, UINT /*type*/) {
     std::string box = "[message box]";
     if (caption != nullptr) {
         box += ' ';
@@ -26,6 +19,5 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     // One write, so boxes from several threads do not interleave.
     std::fwrite(box.data(), 1, box.size(), stderr);
     std::fflush(stderr);
-    const UINT buttons = type & 0xF;
-    return buttons < sizeof kFirstButton / sizeof kFirstButton[0] ? kFirstButton[buttons] : IDOK;
+    return IDOK;
 }
