@@ -3,6 +3,8 @@
 // is built for Windows and for the host; scripts/conformance compares the two outputs.
 //
 //   conformance_probe TREE [SECTION...]
+// TREE is the current directory as a Windows path; CONFORMANCE_PROBE_BIN, when set, is the
+// probe's own folder as one.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,7 +14,9 @@
 namespace {
 
 constexpr ProbeSectionEntry kSections[] = {
-    {"codec", &ProbeCodec},
+    {"codec", &ProbeCodec},     {"mbstring", &ProbeMbstring},  {"paths", &ProbePaths},
+    {"files", &ProbeFiles},     {"filetime", &ProbeFileTimes}, {"time", &ProbeTime},
+    {"library", &ProbeLibrary}, {"process", &ProbeProcess},    {"closed", &ProbeClosedHandle},
 };
 
 }  // namespace
@@ -25,6 +29,8 @@ int main(int argc, char** argv) {
     ProbeContext context;
     context.tree = argv[1];
     context.scratch = context.tree + "\\scratch";
+    const char* bin = std::getenv("CONFORMANCE_PROBE_BIN");
+    context.binDirectory = bin == nullptr ? "" : bin;
     ProbeOutput output(stdout);
     for (const ProbeSectionEntry& section : kSections) {
         bool wanted = argc == 2;
