@@ -8,6 +8,7 @@ is a difference. It is a listed port difference when a pattern of the reviewed l
 (fnmatch syntax, one per line, a tab, then the reason) matches its key; any other difference
 fails the run. Prints the counts and the unlisted differences.
 """
+import collections
 import fnmatch
 import sys
 
@@ -39,6 +40,25 @@ def read_differences(path):
     return listed
 
 
+def Excerpts(windows_value, host_value, width=160):
+    """The two values from a little before their first difference; a value of many
+    "|"-separated fields is shown from the field that differs first, with its index."""
+    if windows_value is None or host_value is None:
+        return windows_value or "(absent)", host_value or "(absent)"
+    windows_fields = windows_value.split("|")
+    host_fields = host_value.split("|")
+    if len(windows_fields) > 1 and len(windows_fields) == len(host_fields):
+        first = next(i for i, pair in enumerate(zip(windows_fields, host_fields))
+                     if pair[0] != pair[1])
+        return (f"[{first:X}] " + "|".join(windows_fields[first:])[:width],
+                f"[{first:X}] " + "|".join(host_fields[first:])[:width])
+    start = next((i for i, pair in enumerate(zip(windows_value, host_value))
+                  if pair[0] != pair[1]), min(len(windows_value), len(host_value)))
+    start = max(0, start - 40)
+    prefix = "..." if start else ""
+    return prefix + windows_value[start:start + width], prefix + host_value[start:start + width]
+
+
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
@@ -63,11 +83,15 @@ def main():
             unlisted.append(key)
 
     for key in unlisted[:40]:
+        windows_value, host_value = Excerpts(windows.get(key), host.get(key))
         print(f"DIFFERENT {key}")
-        print(f"  windows: {windows.get(key, '(absent)')}")
-        print(f"  host:    {host.get(key, '(absent)')}")
+        print(f"  windows: {windows_value}")
+        print(f"  host:    {host_value}")
     if len(unlisted) > 40:
         print(f"... and {len(unlisted) - 40} more")
+    groups = collections.Counter(".".join(key.split(".")[:2]) for key in unlisted)
+    for group, count in sorted(groups.items()):
+        print(f"unlisted: {count:6d} {group}")
     for pattern, reason in listed:
         if pattern not in used:
             print(f"note: listed difference no longer seen: {pattern}")

@@ -20,3 +20,11 @@ std::string ProbeContext::Normalised(std::string text) const {
     ReplaceEvery(text, tree, "<tree>");
     return text;
 }
+
+std::string ProbeContext::PrintablePath(const std::string& text) const {
+    return Printable(Normalised(text));
+}
+
+std::string ProbeContext::QuotedPath(const char* text) const {
+    return text == nullptr ? Quoted(text) : "\"" + PrintablePath(text) + "\"";
+}

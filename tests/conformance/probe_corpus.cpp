@@ -63,3 +63,7 @@ std::vector<std::string> RandomPaths(std::uint64_t seed, std::size_t count, std:
     }
     return paths;
 }
+
+PaddedText::PaddedText(const std::string& text) : bytes_(text.begin(), text.end()) {
+    bytes_.resize(text.size() + 16, '\0');
+}

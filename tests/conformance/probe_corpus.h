@@ -22,3 +22,17 @@ class SplitMix64 {
 // single bytes 0x80/0xA0/0xFD, both separators, dots, drive and UNC prefixes. None holds a
 // zero byte; lengths stay below maxLength.
 std::vector<std::string> RandomPaths(std::uint64_t seed, std::size_t count, std::size_t maxLength);
+
+// A string's bytes followed by zeros: a function that reads past the terminator (some do
+// after a lone lead byte) then reads the same thing on every build.
+class PaddedText {
+  public:
+    explicit PaddedText(const std::string& text);
+    const char* c_str() const { return bytes_.data(); }
+    const unsigned char* bytes() const {
+        return reinterpret_cast<const unsigned char*>(bytes_.data());
+    }
+
+  private:
+    std::vector<char> bytes_;
+};

@@ -10,7 +10,8 @@
 
 namespace {
 
-// Patterns below the tree; "<abs>" ones are also tried through the tree's absolute path.
+// Patterns below the tree, each tried relative and through the tree's absolute path. "*." and
+// "*?" are left out: Wine departs from Windows there, so it cannot judge the host.
 const char* const kPatterns[] = {
     "data\\*",
     "data\\*.*",
@@ -122,10 +123,10 @@ std::string FinderEntry(const ProbeContext& context, const IFileFind& finder) {
     __time64_t time = 0;
     FILETIME fileTime = {};
     std::string text = Quoted(finder.GetEntryName().c_str());
-    text += " path=" + context.Normalised(Quoted(finder.GetEntryPath().c_str()));
+    text += " path=" + context.QuotedPath(finder.GetEntryPath().c_str());
     text += " title=" + Quoted(finder.GetEntryTitle().c_str());
-    text += " url=" + context.Normalised(Quoted(finder.GetEntryUrl().c_str()));
-    text += " root=" + context.Normalised(Quoted(finder.GetSearchRoot().c_str()));
+    text += " url=" + context.QuotedPath(finder.GetEntryUrl().c_str());
+    text += " root=" + context.QuotedPath(finder.GetSearchRoot().c_str());
     const bool modified = finder.GetModifiedTime(time);
     text += " mtime=" + std::to_string(modified) + ":" + std::to_string(time);
     const bool modifiedFile = finder.GetModifiedFileTime(&fileTime);
@@ -186,7 +187,7 @@ void ProbeFinders(const ProbeContext& context, ProbeOutput& output) {
         std::string(300, 'a'),
     };
     for (const std::string& pattern : patterns) {
-        ProbeFinder(context, context.Normalised(Printable(pattern)), pattern.c_str(), output);
+        ProbeFinder(context, context.PrintablePath(pattern), pattern.c_str(), output);
     }
     // A null pattern searches the current directory, the tree; its scratch folder changes.
     IFileFind finder;
@@ -196,7 +197,7 @@ void ProbeFinders(const ProbeContext& context, ProbeOutput& output) {
         while (more) {
             more = finder.AdvanceEntry();
             names.push_back(Printable(finder.GetEntryName()) + "=" +
-                            context.Normalised(Printable(finder.GetEntryPath())));
+                            context.PrintablePath(finder.GetEntryPath()));
         }
     }
     std::sort(names.begin(), names.end());
@@ -262,14 +263,14 @@ void ProbeDirectoryHelpers(const ProbeContext& context, ProbeOutput& output) {
     for (const std::string& path : trees) {
         SetLastError(0);
         const bool made = CreateDirectoryTree(path);
-        output.Line("files", "CreateDirectoryTree." + context.Normalised(Printable(path)),
+        output.Line("files", "CreateDirectoryTree." + context.PrintablePath(path),
                     ResultWithError(made, GetLastError()));
     }
     const std::string made[] = {base + "\\m", base + "\\m", base + "\\none\\m", base + "\\m."};
     for (const std::string& path : made) {
         SetLastError(0);
         const bool ok = MakeDirectory(path);
-        output.Line("files", "MakeDirectory." + context.Normalised(Printable(path)),
+        output.Line("files", "MakeDirectory." + context.PrintablePath(path),
                     ResultWithError(ok, GetLastError()));
     }
     const std::string exists[] = {
@@ -289,7 +290,7 @@ void ProbeDirectoryHelpers(const ProbeContext& context, ProbeOutput& output) {
     for (const std::string& path : exists) {
         SetLastError(0);
         const bool found = PathExists(path);
-        output.Line("files", "PathExists." + context.Normalised(Printable(path)),
+        output.Line("files", "PathExists." + context.PrintablePath(path),
                     std::to_string(found) + " err=" + std::to_string(GetLastError()));
     }
 }

@@ -3,6 +3,7 @@
 // is built for Windows and for the host; scripts/conformance compares the two outputs.
 //
 //   conformance_probe TREE [SECTION...]
+//   conformance_probe --sections      (their names, one a line, in order)
 // TREE is the current directory as a Windows path; CONFORMANCE_PROBE_BIN, when set, is the
 // probe's own folder as one.
 #include <cstdio>
@@ -23,8 +24,14 @@ constexpr ProbeSectionEntry kSections[] = {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: conformance_probe TREE [SECTION...]\n");
+        std::fprintf(stderr, "usage: conformance_probe TREE [SECTION...] | --sections\n");
         return 2;
+    }
+    if (std::strcmp(argv[1], "--sections") == 0) {
+        for (const ProbeSectionEntry& section : kSections) {
+            std::printf("%s\n", section.name);
+        }
+        return 0;
     }
     ProbeContext context;
     context.tree = argv[1];
@@ -39,6 +46,8 @@ int main(int argc, char** argv) {
         }
         if (wanted) {
             section.run(context, output);
+            // What a section saw is kept even if a later one takes the process down.
+            std::fflush(stdout);
         }
     }
     std::fflush(stdout);

@@ -8,12 +8,8 @@
 
 namespace {
 
-const unsigned char* Bytes(const std::string& text) {
-    return reinterpret_cast<const unsigned char*>(text.c_str());
-}
-
-std::string Offset(const unsigned char* found, const std::string& text) {
-    return found == nullptr ? std::string("null") : std::to_string(found - Bytes(text));
+std::string Offset(const unsigned char* found, const PaddedText& text) {
+    return found == nullptr ? std::string("null") : std::to_string(found - text.bytes());
 }
 
 int Sign(int value) {
@@ -48,31 +44,34 @@ std::string Block(const unsigned char* bytes, std::size_t size) {
 }
 
 void ProbeOne(const std::string& key, const std::string& text, ProbeOutput& output) {
-    output.Line("mbstring", "mbslen." + key, std::to_string(_mbslen(Bytes(text))));
+    const PaddedText padded(text);
+    output.Line("mbstring", "mbslen." + key, std::to_string(_mbslen(padded.bytes())));
     for (const unsigned character : kCharacters) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".%X", character);
         output.Line("mbstring", "mbschr." + key + suffix,
-                    Offset(_mbschr(Bytes(text), character), text));
+                    Offset(_mbschr(padded.bytes(), character), padded));
         output.Line("mbstring", "mbsrchr." + key + suffix,
-                    Offset(_mbsrchr(Bytes(text), character), text));
+                    Offset(_mbsrchr(padded.bytes(), character), padded));
     }
     for (std::size_t count = 0; count <= text.size() + 1 && count <= 12; ++count) {
         const std::string n = "." + std::to_string(count);
         // The destination starts filled so padding and stray writes show.
         unsigned char copy[24];
         std::memset(copy, '#', sizeof copy);
-        _mbsnbcpy(copy, Bytes(text), count);
+        _mbsnbcpy(copy, padded.bytes(), count);
         output.Line("mbstring", "mbsnbcpy." + key + n, Block(copy, count + 2));
 
         std::vector<unsigned char> set(text.begin(), text.end());
         set.push_back(0);
         set.push_back('#');
+        set.push_back(0);
         _mbsnbset(set.data(), 0x8140, count);
         output.Line("mbstring", "mbsnbset.8140." + key + n, Block(set.data(), set.size()));
         std::vector<unsigned char> single(text.begin(), text.end());
         single.push_back(0);
         single.push_back('#');
+        single.push_back(0);
         _mbsnbset(single.data(), 'x', count);
         output.Line("mbstring", "mbsnbset.78." + key + n, Block(single.data(), single.size()));
     }
@@ -80,10 +79,12 @@ void ProbeOne(const std::string& key, const std::string& text, ProbeOutput& outp
 
 void ProbeCompare(const std::string& key, const std::string& left, const std::string& right,
                   ProbeOutput& output) {
+    const PaddedText paddedLeft(left);
+    const PaddedText paddedRight(right);
     std::string line;
     for (std::size_t count = 0; count <= 8; ++count) {
         line += (count == 0 ? "" : " ") +
-                std::to_string(Sign(_mbsnbcmp(Bytes(left), Bytes(right), count)));
+                std::to_string(Sign(_mbsnbcmp(paddedLeft.bytes(), paddedRight.bytes(), count)));
     }
     output.Line("mbstring", "mbsnbcmp." + key, line);
 }
@@ -108,6 +109,7 @@ void ProbeMbstring(const ProbeContext& context, ProbeOutput& output) {
     const std::vector<std::string> corpus = RandomPaths(context.seed * 7 + 1, 2000, 24);
     for (std::size_t i = 0; i < corpus.size(); ++i) {
         const std::string key = "random." + std::to_string(i);
+        output.Line("mbstring", "input." + key, Printable(corpus[i]));
         ProbeOne(key, corpus[i], output);
         ProbeCompare(key, corpus[i], corpus[(i + 1) % corpus.size()], output);
         // The same text with its last byte changed: where a cut count sees a difference.

@@ -62,14 +62,15 @@ void ProbeSplit(const std::string& key, const std::string& path, ProbeOutput& ou
     // Fields far larger than _MAX_*: an over-long part must show, not overrun.
     char drive[1024], directory[1024], name[1024], extension[1024];
     std::memset(drive, '#', sizeof drive);
-    _splitpath(path.c_str(), drive, directory, name, extension);
+    _splitpath(PaddedText(path).c_str(), drive, directory, name, extension);
     output.Line(
         "paths", "splitpath." + key,
         Quoted(drive) + " " + Quoted(directory) + " " + Quoted(name) + " " + Quoted(extension));
 }
 
 void ProbeSplitPath(const std::string& key, const std::string& path, ProbeOutput& output) {
-    const ISplitPath split(path.c_str());
+    const PaddedText padded(path);
+    const ISplitPath split(padded.c_str());
     output.Line("paths", "ISplitPath." + key,
                 Quoted(split.sourcePath) + " " + Quoted(split.drive) + " " + Quoted(split.server) +
                     " " + Quoted(split.directory) + " " + Quoted(split.fileName) + " " +
@@ -80,10 +81,11 @@ void ProbeSplitPath(const std::string& key, const std::string& path, ProbeOutput
 void ProbeFullPath(const ProbeContext& context, const std::string& key, const std::string& path,
                    ProbeOutput& output) {
     char buffer[MAX_PATH];
-    const char* full = _fullpath(buffer, path.c_str(), sizeof buffer);
-    output.Line("paths", "fullpath." + key, context.Normalised(Quoted(full)));
-    char* allocated = _fullpath(nullptr, path.c_str(), 0);
-    output.Line("paths", "fullpath.allocated." + key, context.Normalised(Quoted(allocated)));
+    const PaddedText padded(path);
+    const char* full = _fullpath(buffer, padded.c_str(), sizeof buffer);
+    output.Line("paths", "fullpath." + key, context.QuotedPath(full));
+    char* allocated = _fullpath(nullptr, padded.c_str(), 0);
+    output.Line("paths", "fullpath.allocated." + key, context.QuotedPath(allocated));
     std::free(allocated);
 }
 
@@ -100,6 +102,8 @@ void ProbeStringHelpers(const std::string& key, const std::string& text, ProbeOu
 
 void ProbeAll(const ProbeContext& context, const std::string& key, const std::string& path,
               ProbeOutput& output) {
+    // The input itself, so that a difference under this key can be reproduced.
+    output.Line("paths", "input." + key, Printable(path));
     ProbeSplit(key, path, output);
     ProbeSplitPath(key, path, output);
     ProbeFullPath(context, key, path, output);

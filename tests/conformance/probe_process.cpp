@@ -19,7 +19,7 @@ void ProbeModuleName(const ProbeContext& context, ProbeOutput& output) {
     if (hasExtension) {
         path.resize(path.size() - extension.size());
     }
-    output.Line("process", "GetModuleFileNameA", context.Normalised(Quoted(path.c_str())));
+    output.Line("process", "GetModuleFileNameA", context.QuotedPath(path.c_str()));
     output.Line("process", "GetModuleFileNameA.extension", std::to_string(hasExtension));
 
     char small[8];
@@ -42,9 +42,14 @@ void ProbeCommandLine(const ProbeContext& context, ProbeOutput& output) {
         end = line.find(' ');
         end = end == std::string::npos ? line.size() : end;
     }
-    output.Line("process", "GetCommandLineA.program.quoted", std::to_string(line[0] == '"'));
-    output.Line("process", "GetCommandLineA.arguments",
-                context.Normalised(Printable(line.substr(end))));
+    const bool quoted = !line.empty() && line[0] == '"';
+    std::string program = line.substr(quoted ? 1 : 0, end - (quoted ? 2 : 0));
+    if (program.size() > 4 && program.compare(program.size() - 4, 4, ".exe") == 0) {
+        program.resize(program.size() - 4);
+    }
+    output.Line("process", "GetCommandLineA.program", context.PrintablePath(program));
+    output.Line("process", "GetCommandLineA.program.quoted", std::to_string(quoted));
+    output.Line("process", "GetCommandLineA.arguments", context.PrintablePath(line.substr(end)));
 }
 
 void ProbeBstr(ProbeOutput& output) {

@@ -21,6 +21,9 @@ struct ProbeContext {
     // text with the tree and the probe's folder replaced by <tree> and <bin>, so that outputs
     // made in different places compare.
     std::string Normalised(std::string text) const;
+    // Normalised, then as Printable; QuotedPath takes null as Quoted does.
+    std::string PrintablePath(const std::string& text) const;
+    std::string QuotedPath(const char* text) const;
 };
 
 using ProbeSection = void (*)(const ProbeContext& context, ProbeOutput& output);

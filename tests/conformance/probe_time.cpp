@@ -72,6 +72,8 @@ void ProbeTime(const ProbeContext&, ProbeOutput& output) {
         std::snprintf(key, sizeof key, "mktime64.%d-%02d-%02dT%02d:%02d:%02d.%d", date.year,
                       date.month, date.day, date.hour, date.minute, date.second, date.isDst);
         const __time64_t result = _mktime64(&time);
-        output.Line("time", key, std::to_string(result) + " " + TmText(&time));
+        // What a failed call leaves in the fields is not part of its contract.
+        output.Line("time", key,
+                    std::to_string(result) + (result == -1 ? std::string() : " " + TmText(&time)));
     }
 }
