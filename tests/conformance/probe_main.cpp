@@ -15,9 +15,10 @@
 namespace {
 
 constexpr ProbeSectionEntry kSections[] = {
-    {"codec", &ProbeCodec},     {"mbstring", &ProbeMbstring},  {"paths", &ProbePaths},
-    {"files", &ProbeFiles},     {"filetime", &ProbeFileTimes}, {"time", &ProbeTime},
-    {"library", &ProbeLibrary}, {"process", &ProbeProcess},    {"closed", &ProbeClosedHandle},
+    {"codec", &ProbeCodec},         {"mbstring", &ProbeMbstring},  {"paths", &ProbePaths},
+    {"files", &ProbeFiles},         {"filetime", &ProbeFileTimes}, {"time", &ProbeTime},
+    {"library", &ProbeLibrary},     {"process", &ProbeProcess},    {"resources", &ProbeResources},
+    {"closed", &ProbeClosedHandle},
 };
 
 }  // namespace

@@ -42,4 +42,5 @@ void ProbeFileTimes(const ProbeContext& context, ProbeOutput& output);
 void ProbeTime(const ProbeContext& context, ProbeOutput& output);
 void ProbeLibrary(const ProbeContext& context, ProbeOutput& output);
 void ProbeProcess(const ProbeContext& context, ProbeOutput& output);
+void ProbeResources(const ProbeContext& context, ProbeOutput& output);
 void ProbeClosedHandle(const ProbeContext& context, ProbeOutput& output);
