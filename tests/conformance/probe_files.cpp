@@ -53,9 +53,6 @@ const char* const kPatterns[] = {
     "data\\sub\\.*",
     "data\\.",
     "data\\..",
-    ".",
-    "..",
-    "*",
     "data\\empty\\*",
     "data\\empty",
     "data/sub/*",
@@ -78,6 +75,9 @@ const char* const kPatterns[] = {
     "case\\Same.txt",
     "",
 };
+
+// Patterns that list the tree itself or its parent, whose times move as the run goes: names only.
+const char* const kRootPatterns[] = {".", "..", "*", "data\\..\\.."};
 
 // Entries are sorted by name: the order of a listing is not part of the contract.
 void ProbeSearch(const std::string& key, const std::string& pattern, ProbeOutput& output,
@@ -111,13 +111,18 @@ void ProbeSearches(const ProbeContext& context, ProbeOutput& output) {
         ProbeSearch("rel." + Printable(pattern), pattern, output, false);
         ProbeSearch("abs." + Printable(pattern), context.tree + "\\" + pattern, output, false);
     }
+    for (const char* pattern : kRootPatterns) {
+        ProbeSearch("rel." + Printable(pattern), pattern, output, true);
+        ProbeSearch("abs." + Printable(pattern), context.tree + "\\" + pattern, output, true);
+    }
     ProbeSearch("long", context.tree + "\\" + std::string(260, 'a'), output, false);
     ProbeSearch("long.wildcard", "data\\" + std::string(300, '*'), output, false);
     // The tree's own top: scratch changes as the probe runs, so names only.
     ProbeSearch("tree", context.tree + "\\*", output, true);
 }
 
-std::string FinderEntry(const ProbeContext& context, const IFileFind& finder) {
+// withTimes false leaves out the times, for entries outside the generated tree.
+std::string FinderEntry(const ProbeContext& context, const IFileFind& finder, bool withTimes) {
     __time64_t time = 0;
     FILETIME fileTime = {};
     std::string text = Quoted(finder.GetEntryName().c_str());
@@ -126,15 +131,17 @@ std::string FinderEntry(const ProbeContext& context, const IFileFind& finder) {
     text += " url=" + context.QuotedPath(finder.GetEntryUrl().c_str());
     text += " root=" + context.QuotedPath(finder.GetSearchRoot().c_str());
     const bool modified = finder.GetModifiedTime(time);
-    text += " mtime=" + std::to_string(modified) + ":" + std::to_string(time);
     const bool modifiedFile = finder.GetModifiedFileTime(&fileTime);
-    text += " mfiletime=" + std::to_string(modifiedFile) + ":" + FileTimeText(fileTime);
     const bool directory = finder.TestAttributes(FILE_ATTRIBUTE_DIRECTORY);
+    const std::string modifiedTime = std::to_string(time);
     time = 0;
     const bool accessed = finder.GetAccessedTime(time);
-    text += " atime=" + std::to_string(accessed) + ":" + (directory ? "-" : std::to_string(time));
-    time = 0;
+    const std::string accessedTime = directory ? "-" : std::to_string(time);
     const bool created = finder.GetCreatedTime(time);
+    text += " mtime=" + std::to_string(modified) + ":" + (withTimes ? modifiedTime : "-");
+    text += " mfiletime=" + std::to_string(modifiedFile) + ":" +
+            (withTimes ? FileTimeText(fileTime) : "-");
+    text += " atime=" + std::to_string(accessed) + ":" + (withTimes ? accessedTime : "-");
     text += " ctime=" + std::to_string(created);
     text += " null=" + std::to_string(finder.GetModifiedFileTime(nullptr));
     text += " attr=";
@@ -146,12 +153,13 @@ std::string FinderEntry(const ProbeContext& context, const IFileFind& finder) {
 }
 
 void ProbeFinder(const ProbeContext& context, const std::string& key, const char* pattern,
-                 ProbeOutput& output) {
+                 bool withTimes, ProbeOutput& output) {
     IFileFind finder;
     SetLastError(0);
     const bool began = finder.BeginSearch(pattern);
     output.Line("files", "IFileFind." + key,
-                ResultWithError(began, GetLastError()) + " before=" + FinderEntry(context, finder));
+                ResultWithError(began, GetLastError()) +
+                    " before=" + FinderEntry(context, finder, withTimes));
     if (!began) {
         return;
     }
@@ -159,7 +167,7 @@ void ProbeFinder(const ProbeContext& context, const std::string& key, const char
     bool more = true;
     while (more) {
         more = finder.AdvanceEntry();
-        entries.push_back(FinderEntry(context, finder));
+        entries.push_back(FinderEntry(context, finder, withTimes));
     }
     std::sort(entries.begin(), entries.end());
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -181,12 +189,13 @@ void ProbeFinders(const ProbeContext& context, ProbeOutput& output) {
         "data\\missing\\*",
         context.tree + "\\data\\sub\\*",
         context.tree + "/data/empty/*",
-        top,
         std::string(300, 'a'),
     };
     for (const std::string& pattern : patterns) {
-        ProbeFinder(context, context.PrintablePath(pattern), pattern.c_str(), output);
+        ProbeFinder(context, context.PrintablePath(pattern), pattern.c_str(), true, output);
     }
+    // An entry right below the root: its times are the machine's.
+    ProbeFinder(context, "top", top.c_str(), false, output);
     // A null pattern searches the current directory, the tree; its scratch folder changes.
     IFileFind finder;
     std::vector<std::string> names;
