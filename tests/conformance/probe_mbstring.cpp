@@ -37,7 +37,22 @@ const char* const kEdgeCases[] = {
     "\xEA\xA4\xEB\x40",
 };
 
-const unsigned kCharacters[] = {'\\', '.', 'a', 0x5C, 0x95, 0x81, 0x955C, 0x815C, 0x8140, 0x00};
+const unsigned kCharacters[] = {'\\', '.', 'a', 0x95, 0x81, 0x955C, 0x815C, 0x8140, 0x00};
+
+// Whether text ends in a lead byte with no trail, by code page 932's lead ranges, fixed here
+// so the keys do not hang on the layer under test.
+bool EndsInLoneLead(const std::string& text) {
+    bool lone = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        if (lead) {
+            lone = i + 1 == text.size();
+            ++i;
+        }
+    }
+    return lone;
+}
 
 std::string Block(const unsigned char* bytes, std::size_t size) {
     return Printable(std::string(reinterpret_cast<const char*>(bytes), size));
@@ -49,9 +64,12 @@ void ProbeOne(const std::string& key, const std::string& text, ProbeOutput& outp
     for (const unsigned character : kCharacters) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".%X", character);
-        output.Line("mbstring", "mbschr." + key + suffix,
+        // Searching for the terminator past a lone lead byte: marked in the key, as Wine
+        // then reads beyond the string.
+        const std::string mark = character == 0 && EndsInLoneLead(text) ? "-after-lone-lead" : "";
+        output.Line("mbstring", "mbschr." + key + suffix + mark,
                     Offset(_mbschr(padded.bytes(), character), padded));
-        output.Line("mbstring", "mbsrchr." + key + suffix,
+        output.Line("mbstring", "mbsrchr." + key + suffix + mark,
                     Offset(_mbsrchr(padded.bytes(), character), padded));
     }
     for (std::size_t count = 0; count <= text.size() + 1 && count <= 12; ++count) {
