@@ -3,7 +3,7 @@
 
     compare.py WINDOWS_OUTPUT HOST_OUTPUT PORT_DIFFERENCES
 
-Each output line is "<key>\t<value>". A key whose values differ, or that only one side has,
+Each output line is "<key>\t<value>"; a key that comes again is numbered ("<key>#2"). A key whose values differ, or that only one side has,
 is a difference. It is a listed port difference when a pattern of the reviewed list
 (fnmatch syntax, one per line, a tab, then the reason) matches its key; any other difference
 fails the run. Prints the counts and the unlisted differences.
@@ -20,9 +20,14 @@ def read_output(path):
         for raw in stream:
             line = raw.decode("ascii", "backslashreplace").rstrip("\r\n")
             key, _, value = line.partition("\t")
-            if key not in values:
-                order.append(key)
-            values[key] = value
+            # A call repeated on purpose (the second of two makes) keeps its own key.
+            repeat = 1
+            unique = key
+            while unique in values:
+                repeat += 1
+                unique = f"{key}#{repeat}"
+            order.append(unique)
+            values[unique] = value
     return values, order
 
 
