@@ -4,9 +4,10 @@
     compare.py WINDOWS_OUTPUT HOST_OUTPUT PORT_DIFFERENCES
 
 Each output line is "<key>\t<value>"; a key that comes again is numbered ("<key>#2").
-A key whose values differ, or that only one side has, is a difference. It is a listed port difference when a pattern of the reviewed list
-(fnmatch syntax, one per line, a tab, then the reason) matches its key; any other difference
-fails the run. Prints the counts and the unlisted differences.
+A key whose values differ, or that only one side has, is a difference. It is a listed port
+difference when a pattern of the reviewed list (fnmatch syntax, one per line, a tab, then the
+reason) matches its key; any other difference fails the run. Prints the counts, the first
+unlisted differences and their number per family.
 """
 import collections
 import fnmatch
