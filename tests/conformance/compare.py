@@ -3,11 +3,13 @@
 
     compare.py WINDOWS_OUTPUT HOST_OUTPUT PORT_DIFFERENCES
 
-Each output line is "<key>\t<value>". A key whose values differ, or that only one side has,
-is a difference. It is a listed port difference when a pattern of the reviewed list
-(fnmatch syntax, one per line, a tab, then the reason) matches its key; any other difference
-fails the run. Prints the counts and the unlisted differences.
+Each output line is "<key>\t<value>"; a key that comes again is numbered ("<key>#2").
+A key whose values differ, or that only one side has, is a difference. It is a listed port
+difference when a pattern of the reviewed list (fnmatch syntax, one per line, a tab, then the
+reason) matches its key; any other difference fails the run. Prints the counts, the first
+unlisted differences and their number per family.
 """
+import collections
 import fnmatch
 import sys
 
@@ -19,9 +21,14 @@ def read_output(path):
         for raw in stream:
             line = raw.decode("ascii", "backslashreplace").rstrip("\r\n")
             key, _, value = line.partition("\t")
-            if key not in values:
-                order.append(key)
-            values[key] = value
+            # A call repeated on purpose (the second of two makes) keeps its own key.
+            repeat = 1
+            unique = key
+            while unique in values:
+                repeat += 1
+                unique = f"{key}#{repeat}"
+            order.append(unique)
+            values[unique] = value
     return values, order
 
 
@@ -37,6 +44,25 @@ def read_differences(path):
                 sys.exit(f"{path}:{number}: a listed difference needs a tab and its reason")
             listed.append((pattern, reason.strip()))
     return listed
+
+
+def Excerpts(windows_value, host_value, width=160):
+    """The two values from a little before their first difference; a value of many
+    "|"-separated fields is shown from the field that differs first, with its index."""
+    if windows_value is None or host_value is None:
+        return windows_value or "(absent)", host_value or "(absent)"
+    windows_fields = windows_value.split("|")
+    host_fields = host_value.split("|")
+    if len(windows_fields) > 1 and len(windows_fields) == len(host_fields):
+        first = next(i for i, pair in enumerate(zip(windows_fields, host_fields))
+                     if pair[0] != pair[1])
+        return (f"[{first:X}] " + "|".join(windows_fields[first:])[:width],
+                f"[{first:X}] " + "|".join(host_fields[first:])[:width])
+    start = next((i for i, pair in enumerate(zip(windows_value, host_value))
+                  if pair[0] != pair[1]), min(len(windows_value), len(host_value)))
+    start = max(0, start - 40)
+    prefix = "..." if start else ""
+    return prefix + windows_value[start:start + width], prefix + host_value[start:start + width]
 
 
 def main():
@@ -63,11 +89,15 @@ def main():
             unlisted.append(key)
 
     for key in unlisted[:40]:
+        windows_value, host_value = Excerpts(windows.get(key), host.get(key))
         print(f"DIFFERENT {key}")
-        print(f"  windows: {windows.get(key, '(absent)')}")
-        print(f"  host:    {host.get(key, '(absent)')}")
+        print(f"  windows: {windows_value}")
+        print(f"  host:    {host_value}")
     if len(unlisted) > 40:
         print(f"... and {len(unlisted) - 40} more")
+    groups = collections.Counter(".".join(key.split(".")[:2]) for key in unlisted)
+    for group, count in sorted(groups.items()):
+        print(f"unlisted: {count:6d} {group}")
     for pattern, reason in listed:
         if pattern not in used:
             print(f"note: listed difference no longer seen: {pattern}")
