@@ -12,6 +12,10 @@
 // byte by byte.
 std::string HostAnsiPathWithSlashes(const std::string& ansiPath);
 
+// The UTF-8 host path of a narrow name, its drive prefix dropped and its separators made
+// slashes (no full path is formed).
+std::string HostToOsPath(const char* ansiPath);
+
 // The components of a full path as Win32 forms it from the text alone: relative paths
 // taken against the current directory, "." and ".." resolved (".." stops at the root),
 // trailing dots stripped from every component and trailing spaces from the last. A path

@@ -7,13 +7,7 @@
 // are limited to MAX_PATH bytes with the terminator, as the Win32 "A" calls.
 #pragma once
 
-#include <string>
-
 #include "platform/host/types.h"
-
-// Host-only: the UTF-8 host path of a narrow name, its drive prefix dropped and its
-// separators made slashes (no full path is formed).
-std::string HostToOsPath(const char* ansiPath);
 
 // Wildcards in the last component as wildcard_match.h has them. A wildcard search of a
 // directory lists "." and ".." first. A name without wildcards finds that one entry, file or
