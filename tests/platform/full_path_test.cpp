@@ -112,4 +112,15 @@ TEST(FullPathCodePage, GivesTheCurrentDirectoryInTheAnsiCodePage) {
     EXPECT_EQ(result.substr(result.size() - 4), "\x95\x5C\\f");
 }
 
+// The executable's path is Windows-shaped like every path the layer hands out.
+TEST(ModuleFileName, IsTheExecutableOnDriveZ) {
+    char buffer[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    ASSERT_GT(length, 0u);
+    const std::string path(buffer, length);
+    const std::string host = std::filesystem::read_symlink("/proc/self/exe").string();
+    EXPECT_EQ(path, WindowsShaped(host));
+    EXPECT_EQ(path.find('/'), std::string::npos);
+}
+
 }  // namespace
