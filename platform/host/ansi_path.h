@@ -1,10 +1,35 @@
-// Narrow paths of the system on their way to the host's file system.
+// Narrow paths of the system on their way to and from the host's file system. The host has
+// one root, which leaves the layer as drive Z: (as Wine presents the Linux root); on the way
+// in, any drive prefix or none names that root, and backslash and slash both separate.
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The path with a leading drive prefix ("C:") dropped and every backslash that is a
 // character of its own (not the trail byte of a double-byte character) turned into '/'.
 // Still in the ANSI code page, where no trail byte is a '/', so the result splits at '/'
 // byte by byte.
 std::string HostAnsiPathWithSlashes(const std::string& ansiPath);
+
+// The UTF-8 host path of a narrow name, its drive prefix dropped and its separators made
+// slashes (no full path is formed).
+std::string HostToOsPath(const char* ansiPath);
+
+// The components of a full path as Win32 forms it from the text alone: relative paths
+// taken against the current directory, "." and ".." resolved (".." stops at the root),
+// trailing dots stripped from every component and trailing spaces from the last. A path
+// that ends in a separator (or in a component of dots only) ends in an empty component.
+// No components: the root. Empty when the current directory cannot be read.
+struct HostFullPath {
+    bool valid = false;
+    std::vector<std::string> components;
+};
+HostFullPath HostFullPathOf(const std::string& ansiPath);
+
+// "Z:\a\b" in the ANSI code page; the root is "Z:\".
+std::string HostWindowsPath(const std::vector<std::string>& components);
+// "/a/b" in UTF-8; the root is "/".
+std::string HostOsPath(const std::vector<std::string>& components);
+// A UTF-8 host path ("/a/b") as the layer hands paths out ("Z:\a\b").
+std::string HostWindowsPathOfOsPath(const std::string& osPath);

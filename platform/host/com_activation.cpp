@@ -38,8 +38,11 @@ std::string ExecutableFolder() {
             return std::string();
         }
         if (length < path.size()) {
-            const std::string file(path.data(), length);
-            return file.substr(0, file.find_last_of('/') + 1);
+            // The path is Windows-shaped; a trail byte 0x5C is no separator.
+            const auto* text = reinterpret_cast<const unsigned char*>(path.data());
+            const unsigned char* separator = _mbsrchr(text, '\\');
+            return separator == nullptr ? std::string()
+                                        : std::string(path.data(), separator - text + 1);
         }
         path.resize(path.size() * 2);
     }

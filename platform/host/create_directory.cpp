@@ -4,26 +4,47 @@
 #include <cstring>
 #include <string>
 
+#include "platform/host/ansi_path.h"
+#include "platform/host/wildcard_match.h"
 #include "platform/win32.h"
+
+namespace {
+
+BOOL Fail(DWORD error) {
+    SetLastError(error);
+    return FALSE;
+}
+
+}  // namespace
 
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes) {
     if (path == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return Fail(ERROR_INVALID_PARAMETER);
     }
     if (std::strlen(path) >= MAX_PATH) {
-        SetLastError(ERROR_FILENAME_EXCED_RANGE);
-        return FALSE;
+        return Fail(ERROR_FILENAME_EXCED_RANGE);
     }
-    const std::string osPath = HostToOsPath(path);
-    if (osPath.empty()) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
+    HostFullPath full = HostFullPathOf(path);
+    if (path[0] == '\0' || !full.valid) {
+        return Fail(ERROR_PATH_NOT_FOUND);
     }
+    // A trailing separator names the directory before it.
+    if (!full.components.empty() && full.components.back().empty()) {
+        full.components.pop_back();
+    }
+    if (full.components.empty()) {
+        return Fail(ERROR_ALREADY_EXISTS);  // the root
+    }
+    for (const std::string& component : full.components) {
+        if (!HostIsValidName(component)) {
+            return Fail(ERROR_INVALID_NAME);
+        }
+    }
+    const std::string osPath = HostOsPath(full.components);
     if (mkdir(osPath.c_str(), 0777) != 0) {
-        // mkdir's ENOENT always means a directory on the way is missing.
-        SetLastError(errno == ENOENT ? ERROR_PATH_NOT_FOUND : HostErrorFromErrno(errno, osPath));
-        return FALSE;
+        // Unlike a search, a file on the way is a missing path here, as Wine has it.
+        return Fail(errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND
+                                                        : HostErrorFromErrno(errno, osPath));
     }
     return TRUE;
 }

@@ -1,11 +1,8 @@
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "platform/host/ansi_path.h"
 #include "platform/win32.h"
@@ -33,48 +30,6 @@ void CopyField(char* field, std::size_t width, const char* source, std::size_t l
     }
     std::memcpy(field, source, copied);
     field[copied] = '\0';
-}
-
-std::string CurrentDirectory() {
-    std::vector<char> buffer(256);
-    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE) {
-            return {};
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    return HostUtf8ToAnsi(buffer.data());
-}
-
-// "." and ".." resolved by the text alone; ".." above the root stays at the root.
-std::string ResolveDots(const std::string& absolute) {
-    std::vector<std::string> components;
-    std::size_t start = 0;
-    while (start <= absolute.size()) {
-        std::size_t end = absolute.find('/', start);
-        if (end == std::string::npos) {
-            end = absolute.size();
-        }
-        const std::string component = absolute.substr(start, end - start);
-        if (component == "..") {
-            if (!components.empty()) {
-                components.pop_back();
-            }
-        } else if (!component.empty() && component != ".") {
-            components.push_back(component);
-        }
-        start = end + 1;
-    }
-    std::string result;
-    for (const std::string& component : components) {
-        result += '/';
-        result += component;
-    }
-    // A trailing separator stays, as Windows keeps it.
-    if (result.empty() || absolute.back() == '/') {
-        result += '/';
-    }
-    return result;
 }
 
 }  // namespace
@@ -121,15 +76,11 @@ void _splitpath(const char* path, char* drive, char* directory, char* name, char
 }
 
 char* _fullpath(char* buffer, const char* path, std::size_t size) {
-    std::string relative = HostAnsiPathWithSlashes(path == nullptr ? "" : path);
-    if (relative.empty() || relative[0] != '/') {
-        const std::string current = CurrentDirectory();
-        if (current.empty()) {
-            return nullptr;  // errno from getcwd
-        }
-        relative = relative.empty() ? current : current + '/' + relative;
+    const HostFullPath full = HostFullPathOf(path == nullptr ? "" : path);
+    if (!full.valid) {
+        return nullptr;  // errno from getcwd
     }
-    const std::string absolute = ResolveDots(relative);
+    const std::string absolute = HostWindowsPath(full.components);
 
     // Without a buffer the run-time allocates MAX_PATH bytes and ignores the size.
     const std::size_t limit = buffer == nullptr ? MAX_PATH : size;

@@ -8,18 +8,23 @@ __time64_t _time64(__time64_t* destination) {
     return now;
 }
 
+namespace {
+
+// The Windows run-time's range: 1970-01-01 00:00:00 to 3000-12-31 23:59:59 UTC.
+constexpr __time64_t kLatest = 32'535'215'999;
+
+}  // namespace
+
 struct tm* _localtime64(const __time64_t* time) {
     thread_local struct tm broken_down {};
-    if (time == nullptr || *time < 0) {
+    if (time == nullptr || *time < 0 || *time > kLatest) {
         return nullptr;
     }
     const std::time_t value = static_cast<std::time_t>(*time);
     return localtime_r(&value, &broken_down);
 }
 
-// The Windows run-time's range: 1970-01-01 00:00:00 to 3000-12-31 23:59:59 UTC.
 __time64_t _mktime64(struct tm* time) {
-    constexpr __time64_t kLatest = 32'535'215'999;
     if (time == nullptr) {
         return -1;
     }

@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::int64_t kTicksPerDay = kFileTimeTicksPerSecond * 86'400;
 constexpr std::int64_t kDaysFrom1601To1970 = 134'774;
-constexpr std::int64_t kLastSystemTimeYear = 30'827;
 
 // The current offset of local time from UTC, in seconds east.
 long CurrentUtcOffset() {
@@ -49,24 +48,16 @@ BOOL InvalidParameter() {
 
 }  // namespace
 
-// Like Windows, the offset in force now applies to every time, whatever its season.
+// Like Windows, the offset in force now applies to every time, whatever its season. Like
+// Wine, every value is taken and the sum wraps around 2^64: 0x7FFFFFFFFFFFFFFF in JST gives
+// 0x8000004B6FE7A7FF, which FileTimeToSystemTime then refuses.
 BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, FILETIME* localFileTime) {
     if (fileTime == nullptr || localFileTime == nullptr) {
         return InvalidParameter();
     }
-    const std::uint64_t ticks = FileTimeTicks(*fileTime);
-    if (ticks > kLargestFileTimeTicks) {
-        return InvalidParameter();
-    }
-    const std::int64_t offset =
-        static_cast<std::int64_t>(CurrentUtcOffset()) * kFileTimeTicksPerSecond;
-    const auto utc = static_cast<std::int64_t>(ticks);
-    const auto largest = static_cast<std::int64_t>(kLargestFileTimeTicks);
-    if ((offset > 0 && utc > largest - offset) || (offset < 0 && utc < -offset)) {
-        return InvalidParameter();
-    }
-    const std::int64_t local = utc + offset;
-    *localFileTime = FileTimeOfTicks(static_cast<std::uint64_t>(local));
+    const auto offset = static_cast<std::uint64_t>(static_cast<std::int64_t>(CurrentUtcOffset()) *
+                                                   kFileTimeTicksPerSecond);
+    *localFileTime = FileTimeOfTicks(FileTimeTicks(*fileTime) + offset);
     return TRUE;
 }
 
@@ -81,9 +72,6 @@ BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* systemTime) {
     const auto days = static_cast<std::int64_t>(ticks / kTicksPerDay);
     const auto ticksOfDay = static_cast<std::int64_t>(ticks % kTicksPerDay);
     const CivilDate date = CivilFromDays(days - kDaysFrom1601To1970);
-    if (date.year > kLastSystemTimeYear) {
-        return InvalidParameter();
-    }
     const std::int64_t secondsOfDay = ticksOfDay / kFileTimeTicksPerSecond;
     systemTime->wYear = static_cast<WORD>(date.year);
     systemTime->wMonth = static_cast<WORD>(date.month);

@@ -8,7 +8,7 @@
 
 constexpr std::int64_t kFileTimeTicksPerSecond = 10'000'000;
 constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
-// Windows takes no FILETIME with the top bit set.
+// FileTimeToSystemTime takes no FILETIME with the top bit set; the largest is in 30828.
 constexpr std::uint64_t kLargestFileTimeTicks = 0x7FFF'FFFF'FFFF'FFFF;
 
 inline std::uint64_t FileTimeTicks(const FILETIME& fileTime) {

@@ -2,9 +2,13 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/host/ansi_path.h"
 #include "platform/host/file_time_units.h"
@@ -18,9 +22,9 @@ struct DirectoryCloser {
 };
 using UniqueDirectory = std::unique_ptr<DIR, DirectoryCloser>;
 
-// Attributes kept simple: directory, else read-only when the owner may not write, hidden for
-// names that start with a dot (the host's own convention), and normal when nothing else
-// applies. The creation time is the status-change time: POSIX keeps no birth time.
+// Attributes as Wine gives them: a directory is DIRECTORY alone, a file is ARCHIVE, with
+// READONLY when its owner may not write it; a name that starts with a dot is HIDDEN (not
+// "." and ".."). The creation time is the status-change time: POSIX keeps no birth time.
 bool FillFindData(const std::string& osPath, const std::string& ansiName,
                   WIN32_FIND_DATAA* findData) {
     struct stat status {};
@@ -28,10 +32,10 @@ bool FillFindData(const std::string& osPath, const std::string& ansiName,
         return false;
     }
     *findData = {};
-    const bool isDirectory = S_ISDIR(status.st_mode);
-    if (isDirectory) {
-        findData->dwFileAttributes |= FILE_ATTRIBUTE_DIRECTORY;
+    if (S_ISDIR(status.st_mode)) {
+        findData->dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
     } else {
+        findData->dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
         if ((status.st_mode & S_IWUSR) == 0) {
             findData->dwFileAttributes |= FILE_ATTRIBUTE_READONLY;
         }
@@ -41,9 +45,6 @@ bool FillFindData(const std::string& osPath, const std::string& ansiName,
     }
     if (ansiName[0] == '.' && ansiName != "." && ansiName != "..") {
         findData->dwFileAttributes |= FILE_ATTRIBUTE_HIDDEN;
-    }
-    if (findData->dwFileAttributes == 0) {
-        findData->dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
     }
     findData->ftCreationTime = FileTimeOfTimespec(status.st_ctim);
     findData->ftLastAccessTime = FileTimeOfTimespec(status.st_atim);
@@ -96,14 +97,60 @@ class FileSearch {
     int dotEntriesListed_ = 0;
 };
 
-FileSearch* SearchOf(HANDLE handle) {
-    return handle == nullptr || handle == INVALID_HANDLE_VALUE ? nullptr
-                                                               : static_cast<FileSearch*>(handle);
+// Open searches by handle value. A handle is never reused, so one that was closed, or never
+// was a search, is told apart instead of being followed into freed memory.
+class SearchTable {
+  public:
+    HANDLE Add(std::unique_ptr<FileSearch> search) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        nextHandle_ += 4;
+        searches_.emplace(nextHandle_, std::move(search));
+        return reinterpret_cast<HANDLE>(nextHandle_);
+    }
+    // Runs step on the search of handle under the lock; false when there is none.
+    template <typename Step>
+    bool With(HANDLE handle, Step step) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto found = searches_.find(reinterpret_cast<std::uintptr_t>(handle));
+        if (found == searches_.end()) {
+            return false;
+        }
+        step(*found->second);
+        return true;
+    }
+    bool Remove(HANDLE handle) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return searches_.erase(reinterpret_cast<std::uintptr_t>(handle)) == 1;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::uintptr_t nextHandle_ = 0x1000;
+    std::map<std::uintptr_t, std::unique_ptr<FileSearch>> searches_;
+};
+
+SearchTable& Searches() {
+    static SearchTable table;
+    return table;
 }
 
 HANDLE Fail(DWORD error) {
     SetLastError(error);
     return INVALID_HANDLE_VALUE;
+}
+
+// ERROR_SUCCESS when the directory of a search is one. As Wine has it, a search in a file
+// is for an invalid name; a directory missing on the way, or a file above, a missing path.
+DWORD DirectoryError(std::string osDirectory) {
+    if (osDirectory.size() > 1) {
+        osDirectory.pop_back();  // "file/" would fail as if the file were missing
+    }
+    struct stat status {};
+    if (stat(osDirectory.c_str(), &status) == 0) {
+        return S_ISDIR(status.st_mode) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
+    }
+    return errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND
+                                               : HostErrorFromErrno(errno, osDirectory);
 }
 
 }  // namespace
@@ -115,44 +162,66 @@ HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData) {
     if (std::strlen(pattern) >= MAX_PATH) {
         return Fail(ERROR_FILENAME_EXCED_RANGE);
     }
-    const std::string ansiPath = HostAnsiPathWithSlashes(pattern);
-    if (ansiPath.empty()) {
+    if (pattern[0] == '\0') {
         return Fail(ERROR_PATH_NOT_FOUND);
     }
-    const std::size_t lastSlash = ansiPath.rfind('/');
-    const std::string ansiDirectory =
-        lastSlash == std::string::npos ? "" : ansiPath.substr(0, lastSlash + 1);
-    const std::string lastComponent = ansiPath.substr(ansiDirectory.size());
-    // Windows finds nothing for a name that ends in a separator.
-    if (lastComponent.empty()) {
+    HostFullPath full = HostFullPathOf(pattern);
+    if (!full.valid) {
+        return Fail(ERROR_PATH_NOT_FOUND);
+    }
+    // The root has no name to find, nor has a path that ends in a separator.
+    if (full.components.empty() || full.components.back().empty()) {
         return Fail(ERROR_FILE_NOT_FOUND);
     }
-    const std::string osDirectory = ansiDirectory.empty() ? "./" : HostAnsiToUtf8(ansiDirectory);
-
-    if (!HostHasWildcards(lastComponent)) {
-        const std::string osPath = osDirectory + HostAnsiToUtf8(lastComponent);
-        if (!FillFindData(osPath, lastComponent, findData)) {
-            return Fail(HostErrorFromErrno(errno, osPath));
+    // Trailing dots of a wildcard name are part of the pattern ("*." finds the names without
+    // an extension), so the name is taken as written.
+    const std::string written = HostAnsiPathWithSlashes(pattern);
+    const std::string writtenName = written.substr(written.rfind('/') + 1);
+    const std::string name = HostHasWildcards(writtenName) ? writtenName : full.components.back();
+    full.components.pop_back();
+    for (const std::string& directory : full.components) {
+        if (!HostIsValidName(directory)) {
+            return Fail(ERROR_INVALID_NAME);
         }
-        return std::make_unique<FileSearch>().release();
+    }
+    std::string osDirectory = HostOsPath(full.components);
+    if (osDirectory.back() != '/') {
+        osDirectory += '/';
+    }
+
+    if (!HostHasWildcards(name)) {
+        if (!HostIsValidName(name)) {
+            return Fail(ERROR_FILE_NOT_FOUND);
+        }
+        const std::string osPath = osDirectory + HostAnsiToUtf8(name);
+        if (!FillFindData(osPath, name, findData)) {
+            const int error = errno;
+            const DWORD directoryError = DirectoryError(osDirectory);
+            return Fail(directoryError != ERROR_SUCCESS ? directoryError
+                                                        : HostErrorFromErrno(error, osPath));
+        }
+        return Searches().Add(std::make_unique<FileSearch>());
     }
 
     UniqueDirectory directory(opendir(osDirectory.c_str()));
     if (!directory) {
-        // The directory to list is what is missing, never the entry.
-        return Fail(errno == ENOENT ? ERROR_PATH_NOT_FOUND
-                                    : HostErrorFromErrno(errno, osDirectory));
+        const int error = errno;
+        const DWORD directoryError = DirectoryError(osDirectory);
+        return Fail(directoryError != ERROR_SUCCESS ? directoryError
+                                                    : HostErrorFromErrno(error, osDirectory));
     }
-    auto search = std::make_unique<FileSearch>(std::move(directory), osDirectory, lastComponent);
+    auto search = std::make_unique<FileSearch>(std::move(directory), osDirectory, name);
     if (!search->Next(findData)) {
         return Fail(ERROR_FILE_NOT_FOUND);
     }
-    return search.release();
+    return Searches().Add(std::move(search));
 }
 
 BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData) {
-    FileSearch* const fileSearch = SearchOf(search);
-    if (fileSearch == nullptr) {
+    bool found = false;
+    if (!Searches().With(search, [&](FileSearch& fileSearch) {
+            found = findData != nullptr && fileSearch.Next(findData);
+        })) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
@@ -160,7 +229,7 @@ BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (!fileSearch->Next(findData)) {
+    if (!found) {
         SetLastError(ERROR_NO_MORE_FILES);
         return FALSE;
     }
@@ -168,8 +237,7 @@ BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData) {
 }
 
 BOOL FindClose(HANDLE search) {
-    std::unique_ptr<FileSearch> fileSearch(SearchOf(search));
-    if (!fileSearch) {
+    if (!Searches().Remove(search)) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/host/ansi_path.h"
 #include "platform/host/shell_folder.h"
 #include "platform/win32.h"
 

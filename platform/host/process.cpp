@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/host/ansi_path.h"
 #include "platform/win32.h"
 
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
@@ -17,7 +18,8 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
         fileName[0] = '\0';
         return 0;
     }
-    const std::string ansi = HostUtf8ToAnsi(std::string(utf8, static_cast<std::size_t>(length)));
+    const std::string ansi =
+        HostWindowsPathOfOsPath(std::string(utf8, static_cast<std::size_t>(length)));
     if (ansi.size() >= size) {
         std::memcpy(fileName, ansi.data(), size - 1);
         fileName[size - 1] = '\0';

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+#include "platform/host/ansi_path.h"
+
 namespace {
 
 std::string Environment(const char* name) {
@@ -109,7 +111,7 @@ HRESULT WINAPI BuiltinShGetFolderPathA(HWND owner, int folder, HANDLE token, DWO
     }
     path[0] = '\0';
     const std::string osFolder = DocumentsFolder();
-    const std::string ansiFolder = HostUtf8ToAnsi(osFolder);
+    const std::string ansiFolder = HostWindowsPathOfOsPath(osFolder);
     if (osFolder.empty() || ansiFolder.size() >= MAX_PATH) {
         return E_FAIL;
     }

@@ -49,7 +49,7 @@ TEST_F(FileFindTest, OneMatchIsCurrentAfterTheFirstStep) {
     IFileFind finder;
     ASSERT_TRUE(finder.BeginSearch(scratch_.At("only.txt").c_str()));
     const std::string root = finder.GetSearchRoot();
-    EXPECT_EQ(root, scratch_.Path());
+    EXPECT_EQ(root, scratch_.FullPath());
 
     // Started: the first match is fetched but not yet current.
     EXPECT_EQ(finder.GetEntryName(), "");
@@ -84,7 +84,7 @@ TEST_F(FileFindTest, NoPatternSearchesTheCurrentDirectory) {
     const ScopedCurrentDirectory inScratch(scratch_.Native(""));
     IFileFind finder;
     ASSERT_TRUE(finder.BeginSearch(nullptr));
-    EXPECT_EQ(finder.GetSearchRoot(), scratch_.Path());
+    EXPECT_EQ(finder.GetSearchRoot(), scratch_.FullPath());
     EXPECT_EQ(SortedNames(Walk(finder)), (std::vector<std::string>{".", "..", "here.txt", "sub"}));
 }
 
@@ -95,13 +95,43 @@ TEST_F(FileFindTest, ADirectoryPathFindsThatDirectory) {
     ASSERT_TRUE(finder.BeginSearch(scratch_.At("Data").c_str()));
     EXPECT_FALSE(finder.AdvanceEntry());
     const std::string root = finder.GetSearchRoot();
-    EXPECT_EQ(root, scratch_.Path());
+    EXPECT_EQ(root, scratch_.FullPath());
     EXPECT_EQ(finder.GetEntryName(), "Data");
     EXPECT_EQ(finder.GetEntryPath(), root + "\\Data");
     EXPECT_EQ(finder.GetEntryUrl(), "file://" + root + "\\Data");
     EXPECT_TRUE(finder.TestAttributes(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_FALSE(finder.TestAttributes(0));
     EXPECT_FALSE(finder.IsDotEntry());
+}
+
+// A directory directly below the root gets the drive as its search root, so that its path
+// stays absolute ("Z:\\tmp" on the host, the Linux root being drive Z:).
+TEST_F(FileFindTest, AnEntryBelowTheRootKeepsTheDrive) {
+    const std::string full = scratch_.FullPath();
+    const std::string top = full.substr(0, full.find('\\', 3));
+    ASSERT_GT(top.size(), 3u) << full;
+    IFileFind finder;
+    ASSERT_TRUE(finder.BeginSearch(top.c_str()));
+    EXPECT_FALSE(finder.AdvanceEntry());
+    EXPECT_EQ(finder.GetSearchRoot(), top.substr(0, 2));
+    EXPECT_EQ(finder.GetEntryPath(), top);
+    EXPECT_TRUE(finder.TestAttributes(FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// A pattern that ends in "." or ".." finds the directory it names, by its own name.
+TEST_F(FileFindTest, ADotPathFindsTheDirectoryItNames) {
+    scratch_.AddDirectory("sub");
+    const std::string name =
+        std::filesystem::path(scratch_.Native("")).parent_path().filename().string();
+    for (const auto& [pattern, expected] :
+         {std::pair<std::string, std::string>{"sub\\.", "sub"}, {"sub\\..", name}}) {
+        IFileFind finder;
+        ASSERT_TRUE(finder.BeginSearch(scratch_.At(pattern).c_str())) << pattern;
+        finder.AdvanceEntry();
+        EXPECT_EQ(finder.GetEntryName(), expected) << pattern;
+        EXPECT_FALSE(finder.IsDotEntry()) << pattern;
+        EXPECT_TRUE(finder.TestAttributes(FILE_ATTRIBUTE_DIRECTORY)) << pattern;
+    }
 }
 
 TEST_F(FileFindTest, DotEntriesAndTitlesOfARealListing) {

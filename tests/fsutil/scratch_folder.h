@@ -10,11 +10,26 @@
 #include "platform/win32.h"
 #include "tests/support/temp_dir.h"
 
+// A native path as paths from the platform spell it: Windows-shaped on both builds, the
+// host's root being drive Z:. A path that does not start at '/' is one already. Test paths
+// are ASCII, so every '/' is a separator.
+inline std::string WindowsShaped(std::string path) {
+    if (path.empty() || path[0] != '/') {
+        return path;
+    }
+    for (char& byte : path) {
+        byte = byte == '/' ? '\\' : byte;
+    }
+    return "Z:" + path;
+}
+
 class ScratchFolder {
   public:
     // relative uses backslashes, as the system's callers write paths.
     std::string At(const std::string& relative) const { return temp_.Path() + "\\" + relative; }
     std::string Path() const { return temp_.Path(); }
+    // The folder as full paths from the platform spell it (see WindowsShaped).
+    std::string FullPath() const { return WindowsShaped(temp_.Path()); }
     // relative uses '/', which std::filesystem takes on both builds.
     std::filesystem::path Native(const std::string& relative) const {
         return std::filesystem::path(temp_.Path()) / std::filesystem::path(relative);

@@ -1,5 +1,6 @@
 #include "tests/launcher/launcher_copy.h"
 
+#include "platform/library_path.h"
 #include "platform/win32.h"
 
 namespace {
@@ -8,7 +9,7 @@ namespace {
 std::filesystem::path BuildOutputFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::filesystem::path(path).parent_path();
+    return std::filesystem::path(ToLibraryPath(path)).parent_path();
 }
 
 void CopyBeside(const std::filesystem::path& from, const std::filesystem::path& folder,

@@ -48,25 +48,54 @@ TEST_F(LocalFileTime, UsesTheOffsetInForceNowForEveryDate) {
     EXPECT_EQ(TicksOf(localJanuary) - TicksOf(january), TicksOf(localJuly) - TicksOf(july));
 }
 
-TEST_F(LocalFileTime, RejectsWhatCannotBeAFileTime) {
+// Values near the top of the range and what Wine 8 gave for them under JST-9: every value is
+// taken and the sum wraps around 2^64.
+struct LocalLimitCase {
+    const char* name;
+    std::uint64_t utc;
+    std::uint64_t local;
+};
+
+class LocalFileTimeLimits : public InJapanTime,
+                            public testing::WithParamInterface<LocalLimitCase> {};
+
+TEST_P(LocalFileTimeLimits, TakesWhatWineTakes) {
+    const FILETIME utc = FileTimeOf(GetParam().utc);
     FILETIME local{};
-    const FILETIME topBitSet = FileTimeOf(0x8000'0000'0000'0000ull);
     SetLastError(0);
-    EXPECT_FALSE(FileTimeToLocalFileTime(&topBitSet, &local));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    const FILETIME largest = FileTimeOf(0x7FFF'FFFF'FFFF'FFFFull);
-    EXPECT_FALSE(FileTimeToLocalFileTime(&largest, &local));  // +9 h would overflow
-    {
-        ScopedEnvironment westOfGreenwich;
-        westOfGreenwich.Set("TZ", "XST5");
-        const FILETIME start = FileTimeOf(0);
-        EXPECT_FALSE(FileTimeToLocalFileTime(&start, &local));  // before 1601
-        const FILETIME fiveHours = FileTimeOf(5 * 3600 * kTicksPerSecond);
-        ASSERT_TRUE(FileTimeToLocalFileTime(&fiveHours, &local));
-        EXPECT_EQ(TicksOf(local), 0u);
-    }
+    ASSERT_TRUE(FileTimeToLocalFileTime(&utc, &local));
+    EXPECT_EQ(TicksOf(local), GetParam().local);
+    EXPECT_EQ(GetLastError(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, LocalFileTimeLimits,
+    testing::Values(
+        LocalLimitCase{"Zero", 0, 0x4B'6FE7'A800},
+        LocalLimitCase{"LastBeforeTheTopBit", 0x7FFF'FFB4'9018'57FE, 0x7FFF'FFFF'FFFF'FFFE},
+        LocalLimitCase{"ReachesTheLargest", 0x7FFF'FFB4'9018'57FF, 0x7FFF'FFFF'FFFF'FFFF},
+        LocalLimitCase{"OffsetCrossesTheTopBit", 0x7FFF'FFB4'9018'5800, 0x8000'0000'0000'0000},
+        LocalLimitCase{"Largest", 0x7FFF'FFFF'FFFF'FFFF, 0x8000'004B'6FE7'A7FF},
+        LocalLimitCase{"TopBitSet", 0x8000'0000'0000'0000, 0x8000'004B'6FE7'A800},
+        LocalLimitCase{"WrapsAround", 0xFFFF'FFFF'FFFF'FFFF, 0x4B'6FE7'A7FF}),
+    [](const testing::TestParamInfo<LocalLimitCase>& info) { return info.param.name; });
+
+TEST(LocalFileTimeArguments, AreRequired) {
+    const FILETIME time = FileTimeOf(0);
+    FILETIME local{};
+    SetLastError(0);
     EXPECT_FALSE(FileTimeToLocalFileTime(nullptr, &local));
-    EXPECT_FALSE(FileTimeToLocalFileTime(&largest, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_FALSE(FileTimeToLocalFileTime(&time, nullptr));
+}
+
+TEST(LocalFileTimeWest, WrapsBelowZero) {
+    ScopedEnvironment westOfGreenwich;
+    westOfGreenwich.Set("TZ", "XST5");
+    const FILETIME start = FileTimeOf(0);
+    FILETIME local{};
+    ASSERT_TRUE(FileTimeToLocalFileTime(&start, &local));
+    EXPECT_EQ(TicksOf(local), 0ull - 5 * 3600 * kTicksPerSecond);
 }
 
 struct SystemTimeCase {
@@ -107,17 +136,21 @@ INSTANTIATE_TEST_SUITE_P(
         SystemTimeCase{"CenturyWithoutLeapDay",
                        kUnixEpochTicks + 4'107'542'400 * kTicksPerSecond,
                        {2100, 3, 1, 1, 0, 0, 0, 0}},
-        // 30827-12-31 23:59:59.999, the last moment a SYSTEMTIME holds.
-        SystemTimeCase{
-            "LastYear", 9'223'149'887'999'990'000ull, {30827, 12, 5, 31, 23, 59, 59, 999}}),
+        // Wine 8: 30827-12-31 23:59:59.999 (a Friday), then 30828-01-01 (a Saturday), and
+        // the largest value FileTimeToSystemTime takes.
+        SystemTimeCase{"EndOf30827", 0x7FFF'35F4'F06C'7FFF, {30827, 12, 5, 31, 23, 59, 59, 999}},
+        SystemTimeCase{"StartOf30828", 0x7FFF'35F4'F06C'8000, {30828, 1, 6, 1, 0, 0, 0, 0}},
+        SystemTimeCase{"Largest", 0x7FFF'FFFF'FFFF'FFFF, {30828, 9, 4, 14, 2, 48, 5, 477}}),
     [](const testing::TestParamInfo<SystemTimeCase>& info) { return info.param.name; });
 
-TEST(SystemTimeLimits, RejectTimesBeyondTheYear30827) {
+TEST(SystemTimeLimits, RejectsTheTopBitAsWineDoes) {
     SYSTEMTIME systemTime{};
-    const FILETIME firstOf30828 = FileTimeOf(9'223'149'888'000'000'000ull);
-    EXPECT_FALSE(FileTimeToSystemTime(&firstOf30828, &systemTime));
-    const FILETIME topBitSet = FileTimeOf(0x8000'0000'0000'0000ull);
-    EXPECT_FALSE(FileTimeToSystemTime(&topBitSet, &systemTime));
+    for (const std::uint64_t ticks : {0x8000'0000'0000'0000ull, 0xFFFF'FFFF'FFFF'FFFFull}) {
+        const FILETIME fileTime = FileTimeOf(ticks);
+        SetLastError(0);
+        EXPECT_FALSE(FileTimeToSystemTime(&fileTime, &systemTime)) << ticks;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)) << ticks;
+    }
     EXPECT_FALSE(FileTimeToSystemTime(nullptr, &systemTime));
 }
 
@@ -160,10 +193,44 @@ INSTANTIATE_TEST_SUITE_P(
                     MakeTimeCase{"BeforeTheEpochInUtc", 1970, 1, 1, 8, 59, 59, -1},
                     MakeTimeCase{"Year1900", 1900, 1, 1, 0, 0, 0, -1},
                     MakeTimeCase{"Ordinary", 2001, 2, 4, 5, 0, 0, 981'230'400},
+                    // Wine 8 refuses this one, which the documented range holds.
                     MakeTimeCase{"LastSecond", 3001, 1, 1, 8, 59, 59, 32'535'215'999},
+                    MakeTimeCase{"LastDayInJapan", 3000, 12, 31, 23, 59, 59, 32'535'183'599},
                     MakeTimeCase{"PastTheLastSecond", 3001, 1, 1, 9, 0, 0, -1},
                     MakeTimeCase{"Beyond32Bits", 2038, 1, 19, 12, 14, 8, 2'147'483'648}),
     [](const testing::TestParamInfo<MakeTimeCase>& info) { return info.param.name; });
+
+struct LocalTimeCase {
+    const char* name;
+    __time64_t time;
+    bool represented;
+    int year, month, day, hour;  // in Japan
+};
+
+class LocalTime : public InJapanTime, public testing::WithParamInterface<LocalTimeCase> {};
+
+// The documented range ends at 3000-12-31 23:59:59 UTC; Wine 8 also takes the second after it
+// (3001-01-01 09:00:00 JST), which the documentation refuses.
+TEST_P(LocalTime, GivesTheRunTimesRangeOnly) {
+    const LocalTimeCase& time = GetParam();
+    const std::tm* local = _localtime64(&time.time);
+    ASSERT_EQ(local != nullptr, time.represented);
+    if (local != nullptr) {
+        EXPECT_EQ(local->tm_year + 1900, time.year);
+        EXPECT_EQ(local->tm_mon + 1, time.month);
+        EXPECT_EQ(local->tm_mday, time.day);
+        EXPECT_EQ(local->tm_hour, time.hour);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Times, LocalTime,
+    testing::Values(LocalTimeCase{"Epoch", 0, true, 1970, 1, 1, 9},
+                    LocalTimeCase{"BeforeTheEpoch", -1, false, 0, 0, 0, 0},
+                    LocalTimeCase{"NineHoursBefore", -32'400, false, 0, 0, 0, 0},
+                    LocalTimeCase{"LastSecond", 32'535'215'999, true, 3001, 1, 1, 8},
+                    LocalTimeCase{"PastTheLastSecond", 32'535'216'000, false, 0, 0, 0, 0}),
+    [](const testing::TestParamInfo<LocalTimeCase>& info) { return info.param.name; });
 
 TEST_F(InJapanTime, MakeTimeNormalisesTheFields) {
     std::tm local{};

@@ -65,9 +65,10 @@ class FindFiles : public testing::Test {
         return names;
     }
 
-    WIN32_FIND_DATAA FindOne(const std::string& name) {
+    WIN32_FIND_DATAA FindOne(const std::string& name, bool inRoot = true) {
         WIN32_FIND_DATAA data{};
-        const UniqueFind search(FindFirstFileA((root_ + "\\" + name).c_str(), &data));
+        const std::string pattern = inRoot ? root_ + "\\" + name : name;
+        const UniqueFind search(FindFirstFileA(pattern.c_str(), &data));
         EXPECT_NE(search.get(), INVALID_HANDLE_VALUE) << name;
         return data;
     }
@@ -81,7 +82,8 @@ struct ListingCase {
     const char* name;
     std::string pattern;  // after the temp folder; "C:" in front when drive is set
     bool drive;
-    std::vector<std::string> expected;  // dot entries first, the rest sorted
+    std::vector<std::string> expected;  // dot entries first, the rest sorted; "@" is the
+                                        // temp folder's own name
 };
 
 class FindListing : public FindFiles, public testing::WithParamInterface<ListingCase> {};
@@ -95,7 +97,11 @@ TEST_P(FindListing, ListsTheMatchingEntries) {
     const auto firstOther = std::find_if(
         names.begin(), names.end(), [](const std::string& n) { return n != "." && n != ".."; });
     std::sort(firstOther, names.end());
-    EXPECT_EQ(names, listing.expected);
+    std::vector<std::string> expected = listing.expected;
+    for (std::string& name : expected) {
+        name = name == "@" ? std::filesystem::path(root_).filename().string() : name;
+    }
+    EXPECT_EQ(names, expected);
     EXPECT_EQ(endError, static_cast<DWORD>(ERROR_NO_MORE_FILES));
 }
 
@@ -119,7 +125,27 @@ INSTANTIATE_TEST_SUITE_P(
         ListingCase{"SlashesToo", "/sub/../a.txt", false, {"a.txt"}},
         ListingCase{
             "TrailByteDirectory", "\\" + kTableAnsi + "\\*", false, {".", "..", "inner.txt"}},
-        ListingCase{"TrailByteName", "\\" + kTableAnsi + "\\inner.txt", false, {"inner.txt"}}),
+        ListingCase{"TrailByteName", "\\" + kTableAnsi + "\\inner.txt", false, {"inner.txt"}},
+        // As Wine 8 gives them: a path ending in "." or ".." names the directory it resolves
+        // to, by the text alone ("file\.." too), under that directory's own name.
+        ListingCase{"DotNamesTheDirectory", "\\sub\\.", false, {"sub"}},
+        ListingCase{"DotDotNamesTheParent", "\\sub\\..", false, {"@"}},
+        ListingCase{"DotsInBetween", "\\sub\\.\\..\\sub", false, {"sub"}},
+        ListingCase{"DotAfterAFile", "\\a.txt\\.", false, {"a.txt"}},
+        ListingCase{"DotDotAfterAFile", "\\a.txt\\..", false, {"@"}},
+        // Trailing dots and spaces of the last component, and trailing dots of the others,
+        // are dropped.
+        ListingCase{"TrailingDot", "\\sub.", false, {"sub"}},
+        ListingCase{"TrailingDotsAndSpaces", "\\sub. .", false, {"sub"}},
+        ListingCase{"TrailingSpace", "\\a.txt ", false, {"a.txt"}},
+        ListingCase{"TrailingDotOnTheWay", "\\sub.\\*", false, {".", ".."}},
+        // Documented Windows, where Wine 8 departs: "*." lists the names without an
+        // extension (Wine: all), "*?" every name (Wine: none).
+        ListingCase{"StarDot", "\\*.", false, {".", "..", "readme", "sub", kTableAnsi}},
+        ListingCase{"StarQuestionMark", "\\*?", false, kEverything},
+        ListingCase{"NameStarDot", "\\read*.", false, {"readme"}},
+        ListingCase{
+            "CaseFolded", "\\*.TxT", false, {"B.TXT", "a.txt", "locked.txt", kTableAnsi + ".txt"}}),
     [](const testing::TestParamInfo<ListingCase>& info) { return info.param.name; });
 
 struct FailureCase {
@@ -145,7 +171,19 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"MissingDirectoryListed", "\\missing\\*", ERROR_PATH_NOT_FOUND},
                     FailureCase{"MissingDirectoryOnTheWay", "\\missing\\a.txt",
                                 ERROR_PATH_NOT_FOUND},
-                    FailureCase{"FileOnTheWay", "\\a.txt\\*", ERROR_PATH_NOT_FOUND},
+                    // As Wine 8 gives them.
+                    FailureCase{"SearchInAFile", "\\a.txt\\*", ERROR_INVALID_NAME},
+                    FailureCase{"NameInAFile", "\\a.txt\\x", ERROR_INVALID_NAME},
+                    FailureCase{"FileHigherUp", "\\a.txt\\nope\\x", ERROR_PATH_NOT_FOUND},
+                    FailureCase{"MissingThenFile", "\\nope\\a.txt", ERROR_PATH_NOT_FOUND},
+                    FailureCase{"WildcardOnTheWay", "\\s?b\\a.txt", ERROR_INVALID_NAME},
+                    FailureCase{"StarOnTheWay", "\\su*\\a.txt", ERROR_INVALID_NAME},
+                    FailureCase{"RefusedCharacterOnTheWay", "\\a<b\\x", ERROR_INVALID_NAME},
+                    FailureCase{"RefusedCharacterInTheName", "\\a|b", ERROR_FILE_NOT_FOUND},
+                    FailureCase{"QuoteInTheName", "\\a\"b", ERROR_FILE_NOT_FOUND},
+                    FailureCase{"ControlCharacterInTheName", "\\a\x01z", ERROR_FILE_NOT_FOUND},
+                    FailureCase{"SpaceBeforeASeparatorKept", "\\sub \\*", ERROR_PATH_NOT_FOUND},
+                    FailureCase{"OnlyDots", "\\...", ERROR_FILE_NOT_FOUND},
                     FailureCase{"PatternOfMaxPath", "\\" + std::string(MAX_PATH, 'x'),
                                 ERROR_FILENAME_EXCED_RANGE}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
@@ -173,13 +211,42 @@ TEST_F(FindFiles, RejectsMissingArguments) {
     SetLastError(0);
     EXPECT_EQ(FindFirstFileA("", &data), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+}
 
-    SetLastError(0);
-    EXPECT_FALSE(FindNextFileA(INVALID_HANDLE_VALUE, &data));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-    SetLastError(0);
-    EXPECT_FALSE(FindClose(INVALID_HANDLE_VALUE));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+TEST_F(FindFiles, TheRootHasNoNameToFind) {
+    WIN32_FIND_DATAA data;
+    for (const char* pattern : {"Z:\\", "C:\\", "\\..", "/"}) {
+        SetLastError(0);
+        EXPECT_EQ(FindFirstFileA(pattern, &data), INVALID_HANDLE_VALUE) << pattern;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << pattern;
+    }
+}
+
+TEST_F(FindFiles, DotAloneIsTheCurrentDirectory) {
+    const ScopedWorkingDirectory inSub(root_ + "/sub");
+    ASSERT_TRUE(inSub.Changed());
+    EXPECT_EQ(std::string(FindOne(".", false).cFileName), "sub");
+    EXPECT_EQ(std::string(FindOne("..", false).cFileName),
+              std::filesystem::path(root_).filename().string());
+}
+
+// Wine 8 answers each with FALSE and ERROR_INVALID_HANDLE, but for a closed handle, where it
+// reads freed memory (FindClose then gave TRUE) or a bogus one, where it faults; the
+// documented answer is taken there.
+TEST_F(FindFiles, RefusesHandlesThatAreNoOpenSearch) {
+    WIN32_FIND_DATAA data;
+    HANDLE closed = FindFirstFileA((root_ + "\\*").c_str(), &data);
+    ASSERT_NE(closed, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(FindClose(closed));
+    const HANDLE bogus = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(0x1234));
+    for (const HANDLE handle : {closed, INVALID_HANDLE_VALUE, bogus, HANDLE{}}) {
+        SetLastError(0);
+        EXPECT_FALSE(FindNextFileA(handle, &data)) << handle;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << handle;
+        SetLastError(0);
+        EXPECT_FALSE(FindClose(handle)) << handle;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << handle;
+    }
 }
 
 TEST_F(FindFiles, ASearchForOneEntryEndsAfterIt) {
@@ -204,12 +271,15 @@ TEST_P(FindAttributes, DescribeTheEntry) {
     EXPECT_EQ(FindOne(GetParam().name).dwFileAttributes, GetParam().attributes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, FindAttributes,
-                         testing::Values(AttributeCase{"a.txt", FILE_ATTRIBUTE_NORMAL},
-                                         AttributeCase{"sub", FILE_ATTRIBUTE_DIRECTORY},
-                                         AttributeCase{"locked.txt", FILE_ATTRIBUTE_READONLY},
-                                         AttributeCase{".hidden", FILE_ATTRIBUTE_HIDDEN},
-                                         AttributeCase{".", FILE_ATTRIBUTE_DIRECTORY}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, FindAttributes,
+    // Wine 8: 0x20 for a plain file, 0x21 read-only, 0x22 for a dot-file,
+    // 0x10 for a directory.
+    testing::Values(AttributeCase{"a.txt", FILE_ATTRIBUTE_ARCHIVE},
+                    AttributeCase{"sub", FILE_ATTRIBUTE_DIRECTORY},
+                    AttributeCase{"locked.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE},
+                    AttributeCase{".hidden", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE},
+                    AttributeCase{".", FILE_ATTRIBUTE_DIRECTORY}));
 
 TEST_F(FindFiles, GivesSizeAndTimes) {
     // 2001-02-03 04:05:06.789 UTC, and a day later for the access time.

@@ -15,7 +15,7 @@ namespace {
 struct FullPathCase {
     const char* name;
     const char* path;
-    const char* expected;  // "@" stands for the current directory
+    const char* expected;  // "@" stands for the current directory, Windows-shaped
 };
 
 class FullPath : public testing::TestWithParam<FullPathCase> {
@@ -26,9 +26,19 @@ class FullPath : public testing::TestWithParam<FullPathCase> {
     const std::string current_ = std::filesystem::canonical(temp_.Path()).string();
 };
 
+// The host's root is drive Z:; the folder's name is ASCII, so every '/' is a separator.
+std::string WindowsShaped(std::string hostPath) {
+    for (char& byte : hostPath) {
+        byte = byte == '/' ? '\\' : byte;
+    }
+    return "Z:" + hostPath;
+}
+
 std::string Expand(const std::string& text, const std::string& current) {
     const std::size_t at = text.find('@');
-    return at == std::string::npos ? text : text.substr(0, at) + current + text.substr(at + 1);
+    return at == std::string::npos
+               ? text
+               : text.substr(0, at) + WindowsShaped(current) + text.substr(at + 1);
 }
 
 TEST_P(FullPath, ResolvesAgainstTheCurrentDirectory) {
@@ -42,21 +52,30 @@ TEST_P(FullPath, ResolvesAgainstTheCurrentDirectory) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FullPath,
-    testing::Values(FullPathCase{"Relative", "a", "@/a"},
-                    FullPathCase{"DotsResolved", "a\\b\\..\\.\\c", "@/a/c"},
+    testing::Values(FullPathCase{"Relative", "a", "@\\a"},
+                    FullPathCase{"DotsResolved", "a\\b\\..\\.\\c", "@\\a\\c"},
                     FullPathCase{"Current", ".", "@"}, FullPathCase{"NoPath", nullptr, "@"},
                     FullPathCase{"EmptyPath", "", "@"},
-                    FullPathCase{"TrailingSeparatorKept", "a\\b\\", "@/a/b/"},
-                    FullPathCase{"Absolute", "/x//y/./z", "/x/y/z"},
-                    FullPathCase{"DrivePrefixDropped", "C:\\x\\y.txt", "/x/y.txt"},
-                    FullPathCase{"AboveTheRootStaysAtTheRoot", "\\..\\..\\x", "/x"},
-                    FullPathCase{"Root", "C:\\", "/"},
-                    FullPathCase{"Wildcards", "sub\\*.*", "@/sub/*.*"},
-                    FullPathCase{"TrailByteIsNoSeparator", "\\x\\\x95\x5C", "/x/\x95\x5C"}),
+                    FullPathCase{"TrailingSeparatorKept", "a\\b\\", "@\\a\\b\\"},
+                    FullPathCase{"TrailingDotNamesTheDirectory", "a/./b/.", "@\\a\\b"},
+                    FullPathCase{"Absolute", "/x//y/./z", "Z:\\x\\y\\z"},
+                    FullPathCase{"MixedSeparators", "\\x/y\\", "Z:\\x\\y\\"},
+                    FullPathCase{"AnyDriveIsTheRoot", "C:\\x\\y.txt", "Z:\\x\\y.txt"},
+                    FullPathCase{"DriveZ", "Z:\\tmp", "Z:\\tmp"},
+                    FullPathCase{"AboveTheRootStaysAtTheRoot",
+                                 "a\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\b", "Z:\\b"},
+                    FullPathCase{"Root", "C:\\", "Z:\\"}, FullPathCase{"SlashRoot", "/", "Z:\\"},
+                    // Win32 drops trailing dots of every component and trailing spaces of
+                    // the last, and keeps other spaces (Wine 8: "a.\b. " -> C:\m\a\b).
+                    FullPathCase{"TrailingDotsAndSpaces", "a.\\b. ", "@\\a\\b"},
+                    FullPathCase{"InnerSpacesKept", "a \\b", "@\\a \\b"},
+                    FullPathCase{"Wildcards", "sub\\*.*", "@\\sub\\*.*"},
+                    FullPathCase{"TrailByteIsNoSeparator", "\\x\\\x95\x5C", "Z:\\x\\\x95\x5C"},
+                    FullPathCase{"TrailByteIsNoDot", "\\x\\\x81\x2E", "Z:\\x\\\x81\x2E"}),
     [](const testing::TestParamInfo<FullPathCase>& info) { return info.param.name; });
 
 TEST(FullPathSize, FailsWithErangeWhenTheResultDoesNotFit) {
-    const std::string path = "/abc/def";
+    const std::string path = "Z:\\abc\\def";
     char buffer[16];
     errno = 0;
     EXPECT_EQ(_fullpath(buffer, path.c_str(), path.size()), nullptr);
@@ -69,10 +88,10 @@ TEST(FullPathSize, AllocatesWithoutABuffer) {
     const std::unique_ptr<char, decltype(&std::free)> result(_fullpath(nullptr, "/a/../b", 0),
                                                              &std::free);
     ASSERT_NE(result, nullptr);
-    EXPECT_STREQ(result.get(), "/b");
+    EXPECT_STREQ(result.get(), "Z:\\b");
 
     // Then the limit is MAX_PATH, whatever the size says.
-    const std::string longPath = "/" + std::string(MAX_PATH, 'x');
+    const std::string longPath = "/" + std::string(MAX_PATH - 3, 'x');
     errno = 0;
     EXPECT_EQ(_fullpath(nullptr, longPath.c_str(), 100000), nullptr);
     EXPECT_EQ(errno, ERANGE);
@@ -90,7 +109,18 @@ TEST(FullPathCodePage, GivesTheCurrentDirectoryInTheAnsiCodePage) {
     char buffer[MAX_PATH];
     ASSERT_EQ(_fullpath(buffer, "f", sizeof buffer), buffer);
     const std::string result = buffer;
-    EXPECT_EQ(result.substr(result.size() - 4), "\x95\x5C/f");
+    EXPECT_EQ(result.substr(result.size() - 4), "\x95\x5C\\f");
+}
+
+// The executable's path is Windows-shaped like every path the layer hands out.
+TEST(ModuleFileName, IsTheExecutableOnDriveZ) {
+    char buffer[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    ASSERT_GT(length, 0u);
+    const std::string path(buffer, length);
+    const std::string host = std::filesystem::read_symlink("/proc/self/exe").string();
+    EXPECT_EQ(path, WindowsShaped(host));
+    EXPECT_EQ(path.find('/'), std::string::npos);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "launcher/launch_ids.h"
 #include "platform/host/manifest_classes.h"
+#include "platform/library_path.h"
 #include "platform/win32.h"
 
 namespace {
@@ -139,9 +140,10 @@ TEST(LauncherManifest, SharedAssemblyBesideTheExecutableMatchesTheDependency) {
     char executable[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, executable, MAX_PATH);
     ASSERT_GT(length, 0u);
-    const std::string path(executable, length);
+    // The module path is Windows-shaped (Z:\\...); the host path is what a file opens.
+    const std::string path = ToLibraryPath(std::string(executable, length));
     const std::string shared =
-        HostAnsiToUtf8(path.substr(0, path.rfind('/') + 1)) + "Norvale.Linkage.Shared.manifest";
+        path.substr(0, path.rfind('/') + 1) + "Norvale.Linkage.Shared.manifest";
     pugi::xml_document sharedDocument;
     ASSERT_TRUE(sharedDocument.load_file(shared.c_str())) << shared;
     const pugi::xml_node identity = sharedDocument.document_element().child("assemblyIdentity");

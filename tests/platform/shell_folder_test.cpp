@@ -15,6 +15,14 @@ namespace {
 
 using ShGetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
 
+// A host path as the lookup hands it out: the root is drive Z: and backslashes separate.
+std::string WindowsShaped(std::string hostPath) {
+    for (char& byte : hostPath) {
+        byte = byte == '/' ? '\\' : byte;
+    }
+    return "Z:" + hostPath;
+}
+
 struct LibraryFreer {
     void operator()(HINSTANCE__* module) const { FreeLibrary(module); }
 };
@@ -61,7 +69,7 @@ class DocumentsFolder : public testing::Test {
 TEST_F(DocumentsFolder, DefaultsToDocumentsInTheHomeFolder) {
     std::string path;
     EXPECT_EQ(Lookup(CSIDL_PERSONAL | CSIDL_FLAG_CREATE, &path), S_OK);
-    EXPECT_EQ(path, home_ + "/Documents");
+    EXPECT_EQ(path, WindowsShaped(home_ + "/Documents"));
     EXPECT_TRUE(std::filesystem::is_directory(home_ + "/Documents"));
 }
 
@@ -72,13 +80,13 @@ TEST_F(DocumentsFolder, AMissingFolderIsMadeOnlyWhenAskedFor) {
     EXPECT_FALSE(std::filesystem::exists(home_));
 
     EXPECT_EQ(Lookup(CSIDL_PERSONAL | CSIDL_FLAG_CREATE, &path), S_OK);
-    EXPECT_EQ(path, home_ + "/Documents");
+    EXPECT_EQ(path, WindowsShaped(home_ + "/Documents"));
 
     EXPECT_EQ(Lookup(CSIDL_PERSONAL, &path), S_OK);
-    EXPECT_EQ(path, home_ + "/Documents");
+    EXPECT_EQ(path, WindowsShaped(home_ + "/Documents"));
     // Flag bits other than CSIDL_FLAG_CREATE leave the folder id as it is.
     EXPECT_EQ(Lookup(CSIDL_PERSONAL | 0x4000, &path), S_OK);
-    EXPECT_EQ(path, home_ + "/Documents");
+    EXPECT_EQ(path, WindowsShaped(home_ + "/Documents"));
 }
 
 struct SettingCase {
@@ -119,7 +127,7 @@ TEST_P(DocumentsFolderSetting, IsTakenFromTheFirstPlaceThatNamesIt) {
 
     std::string path;
     EXPECT_EQ(Lookup(CSIDL_PERSONAL | CSIDL_FLAG_CREATE, &path), S_OK);
-    EXPECT_EQ(path, expected);
+    EXPECT_EQ(path, WindowsShaped(expected));
     EXPECT_TRUE(std::filesystem::is_directory(HostAnsiToUtf8(expected)));
 }
 
@@ -149,7 +157,7 @@ TEST_F(DocumentsFolder, GivesThePathInTheAnsiCodePage) {
     environment_.Set("XDG_DOCUMENTS_DIR", (temp_.Path() + "/\xE8\xA1\xA8").c_str());
     std::string path;
     EXPECT_EQ(Lookup(CSIDL_PERSONAL | CSIDL_FLAG_CREATE, &path), S_OK);
-    EXPECT_EQ(path, temp_.Path() + "/\x95\x5C");
+    EXPECT_EQ(path, WindowsShaped(temp_.Path() + "/\x95\x5C"));
 }
 
 TEST_F(DocumentsFolder, FailsForAPathLongerThanMaxPath) {

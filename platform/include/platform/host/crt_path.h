@@ -11,8 +11,10 @@
 // Each output may be null; each must hold its _MAX_ width. A longer piece is cut before the
 // first character that does not fit whole, so no field overflows or ends in a lone lead byte.
 void _splitpath(const char* path, char* drive, char* directory, char* name, char* extension);
-// The absolute path of a relative or absolute name against the current directory, "." and
-// ".." resolved by the text alone (the path need not exist), in the ANSI code page; on the
-// host with '/' separators and without a drive prefix. Null with errno ERANGE when it does
-// not fit size bytes. A null buffer returns a malloc'd copy of at most MAX_PATH bytes.
+// The absolute path of a relative or absolute name against the current directory, as Win32
+// forms it from the text alone (the path need not exist): "." and ".." resolved, trailing
+// dots of every component and trailing spaces of the last stripped, a trailing separator
+// kept. Windows-shaped in the ANSI code page: drive Z: (the host's one root, whatever drive
+// the input names) and backslashes, as Z:\work\a. Null with errno ERANGE when it does not
+// fit size bytes. A null buffer returns a malloc'd copy of at most MAX_PATH bytes.
 char* _fullpath(char* buffer, const char* path, std::size_t size);

@@ -20,7 +20,6 @@
 #define ERROR_PROC_NOT_FOUND 127
 #define ERROR_ALREADY_EXISTS 183
 #define ERROR_FILENAME_EXCED_RANGE 206
-#define ERROR_DIRECTORY 267
 
 DWORD GetLastError();
 void SetLastError(DWORD code);

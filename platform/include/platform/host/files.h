@@ -1,39 +1,43 @@
 // Directory search, directory creation and file-time conversion over POSIX.
-// Names are narrow strings in the ANSI code page; backslash and slash both separate, and a
-// leading drive prefix such as "C:" is dropped (the host has one file-system root), so
-// C:\data\a.txt names /data/a.txt. A backslash inside a host file name cannot be
-// reached. Names are limited to MAX_PATH bytes with the terminator, as the Win32 "A" calls.
+// Names are narrow strings in the ANSI code page; backslash and slash both separate, and any
+// drive prefix, or none, names the host's one file-system root (drive Z: where the layer
+// hands paths out), so C:\data\a.txt names /data/a.txt. Paths are made full as Win32 makes
+// them ("." and ".." resolved by the text, trailing dots of each component and trailing
+// spaces of the last dropped). A backslash inside a host file name cannot be reached. Names
+// are limited to MAX_PATH bytes with the terminator, as the Win32 "A" calls.
 #pragma once
-
-#include <string>
 
 #include "platform/host/types.h"
 
-// Host-only: the UTF-8 host path of a narrow name, with the rules above.
-std::string HostToOsPath(const char* ansiPath);
-
-// Wildcards as Windows has them in the last component: '*' and '?' (a double-byte character
-// is one), ASCII letters compared case-insensitively, and "*.*" matches every name. A
-// wildcard search of a directory lists "." and ".." first. A name without wildcards finds
-// that one entry, file or directory, as the host's file system spells it (case-sensitively).
-// Attributes: DIRECTORY; READONLY for a file its owner may not write; HIDDEN for a name that
-// starts with a dot (not "." and ".."); NORMAL when none applies. The creation time is the
-// status-change time, POSIX keeping no birth time. Entries that vanish while listed, dangling
-// links and names of MAX_PATH bytes or more in the ANSI code page are passed over.
-// Failures: ERROR_FILE_NOT_FOUND (no match, or a name ending in a separator),
-// ERROR_PATH_NOT_FOUND (a directory missing or a file on the way),
+// Wildcards in the last component as wildcard_match.h has them. A wildcard search of a
+// directory lists "." and ".." first. A name without wildcards finds that one entry, file or
+// directory, as the host's file system spells it (case-sensitively); "<dir>\." and
+// "<dir>\.." find the directory they name, under its own name.
+// Attributes: DIRECTORY alone for a directory; ARCHIVE for a file, with READONLY when its
+// owner may not write it; HIDDEN as well for a name that starts with a dot (not "." and
+// ".."). The creation time is the status-change time, POSIX keeping no birth time. Entries
+// that vanish while listed, dangling links and names of MAX_PATH bytes or more in the ANSI
+// code page are passed over.
+// Failures, as Wine gives them: ERROR_FILE_NOT_FOUND (no match, the root, a name ending in a
+// separator, a name with < > | " or a control character), ERROR_PATH_NOT_FOUND (an empty
+// pattern, a directory missing or a file higher up), ERROR_INVALID_NAME (the directory to
+// search is a file, or a directory component holds a wildcard or a refused character),
 // ERROR_FILENAME_EXCED_RANGE (a pattern of MAX_PATH bytes or more), ERROR_INVALID_PARAMETER
-// (null arguments); FindNextFileA ends with ERROR_NO_MORE_FILES.
+// (null arguments). FindNextFileA ends with ERROR_NO_MORE_FILES; it and FindClose give
+// ERROR_INVALID_HANDLE for a handle that is not an open search (closed ones included).
 HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData);
 BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData);
 BOOL FindClose(HANDLE search);
 
 // One directory, made with mode 0777 less the umask; a trailing separator is allowed.
-// ERROR_ALREADY_EXISTS when the name is taken, ERROR_PATH_NOT_FOUND when a directory above
-// is missing, ERROR_ACCESS_DENIED when refused.
+// ERROR_ALREADY_EXISTS when the name is taken (the root too), ERROR_PATH_NOT_FOUND when a
+// directory above is missing or a file, ERROR_INVALID_NAME when a component holds a wildcard,
+// < > | " or a control character, ERROR_ACCESS_DENIED when refused.
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes);
 
-// Local time with the offset in force now (the process's TZ), as Windows converts.
+// Local time with the offset in force now (the process's TZ), as Windows converts; any value
+// is taken, the sum wrapping around 2^64.
 BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, FILETIME* localFileTime);
-// FALSE for a time past the year 30827, which a SYSTEMTIME cannot hold.
+// ERROR_INVALID_PARAMETER for a time with the top bit set; 0x7FFFFFFFFFFFFFFF is
+// 30828-09-14 02:48:05.477.
 BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* systemTime);
