@@ -1,20 +1,16 @@
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/host/com_libraries.h"
 #include "platform/host/manifest_classes.h"
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 namespace {
 
 constexpr WORD kManifestType = 24;
 constexpr WORD kApplicationManifestId = 1;
-
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
 
 // The library file that the executable's application manifest declares for the class.
 std::optional<std::string> DeclaredLibrary(REFCLSID clsid) {
@@ -39,7 +35,7 @@ std::string ExecutableFolder() {
         }
         if (length < path.size()) {
             const std::string file(path.data(), length);
-            return file.substr(0, file.find_last_of('/') + 1);
+            return file.substr(0, file.find_last_of("\\/") + 1);
         }
         path.resize(path.size() * 2);
     }
@@ -73,13 +69,11 @@ HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID 
     if (getClassObject == nullptr) {
         return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     }
-    void* factoryPointer = nullptr;
-    const HRESULT found = getClassObject(clsid, IID_IClassFactory, &factoryPointer);
-    if (FAILED(found) || factoryPointer == nullptr) {
+    UniqueInterface<IClassFactory> factory;
+    const HRESULT found = getClassObject(clsid, IID_IClassFactory, PutVoid(factory));
+    if (FAILED(found) || !factory) {
         return FAILED(found) ? found : CLASS_E_CLASSNOTAVAILABLE;
     }
-    const std::unique_ptr<IClassFactory, ComReleaser> factory(
-        static_cast<IClassFactory*>(factoryPointer));
     const HRESULT created = factory->CreateInstance(nullptr, iid, object);
     if (FAILED(created) || *object == nullptr) {
         *object = nullptr;
