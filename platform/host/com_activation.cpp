@@ -12,6 +12,9 @@ namespace {
 constexpr WORD kManifestType = 24;
 constexpr WORD kApplicationManifestId = 1;
 
+// What every component library exports, with C linkage.
+using GetClassObjectEntry = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, LPVOID*);
+
 // The library file that the executable's application manifest declares for the class.
 std::optional<std::string> DeclaredLibrary(REFCLSID clsid) {
     const HMODULE executable = GetModuleHandleW(nullptr);
@@ -43,7 +46,7 @@ std::string ExecutableFolder() {
 
 }  // namespace
 
-HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid,
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid,
                          LPVOID* object) {
     if (object == nullptr) {
         return E_POINTER;
@@ -65,7 +68,7 @@ HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID 
         return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     }
     const auto getClassObject =
-        reinterpret_cast<LPFNGETCLASSOBJECT>(GetProcAddress(library, "DllGetClassObject"));
+        reinterpret_cast<GetClassObjectEntry>(GetProcAddress(library, "DllGetClassObject"));
     if (getClassObject == nullptr) {
         return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     }
