@@ -20,8 +20,8 @@ std::string ComposeLogDirectory(const std::string& logRoot, const std::string& b
 
 std::string ComposeVersionSuffix(std::int32_t first, std::int32_t second, std::int32_t third,
                                  std::int32_t fourth) {
-    std::string suffix = "." + std::to_string(first) + "." + std::to_string(second) + "." +
-                         std::to_string(third);
+    std::string suffix =
+        "." + std::to_string(first) + "." + std::to_string(second) + "." + std::to_string(third);
     if (fourth != 0) {
         suffix += "." + std::to_string(fourth);
     }
@@ -33,10 +33,9 @@ std::string EscapeBackslashes(std::string text) {
     return text;
 }
 
-std::string ComposeLogFileValue(const std::string& escapedLogDirectory,
-                                const std::string& baseName, const std::string& versionSuffix,
-                                const std::string& dateText) {
-    return escapedLogDirectory + baseName + versionSuffix + "Log_" + dateText + ".txt";
+std::string ComposeLogFilePath(const std::string& logDirectory, const std::string& baseName,
+                               const std::string& versionSuffix, const std::string& dateText) {
+    return logDirectory + baseName + versionSuffix + "Log_" + dateText + ".txt";
 }
 
 std::string ComposeConfigurationText(const std::string& logFileValue) {

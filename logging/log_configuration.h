@@ -19,9 +19,10 @@ std::string ComposeVersionSuffix(std::int32_t first, std::int32_t second, std::i
 // double-byte character), as the properties reader expects of a value.
 std::string EscapeBackslashes(std::string text);
 
-std::string ComposeLogFileValue(const std::string& escapedLogDirectory,
-                                const std::string& baseName, const std::string& versionSuffix,
-                                const std::string& dateText);
+// The log file's path in the ANSI code page; line 5's value is this path as the logging
+// library reads paths, escaped.
+std::string ComposeLogFilePath(const std::string& logDirectory, const std::string& baseName,
+                               const std::string& versionSuffix, const std::string& dateText);
 
 // The seven lines, each ending in "\n"; a text-mode stream turns that into CR LF.
 std::string ComposeConfigurationText(const std::string& logFileValue);

@@ -45,8 +45,8 @@ void SetUpLoggingUnder(const std::string& documentsFolder, const std::string& ba
 }
 
 std::string GenerateLogConfiguration(const std::string& baseName, const std::string& logRoot,
-                                     std::int32_t first, std::int32_t second,
-                                     std::int32_t third, std::int32_t fourth) {
+                                     std::int32_t first, std::int32_t second, std::int32_t third,
+                                     std::int32_t fourth) {
     std::setlocale(LC_ALL, "");
 
     const std::string configurationFile = ComposeConfigurationFile(logRoot, baseName);
@@ -58,9 +58,9 @@ std::string GenerateLogConfiguration(const std::string& baseName, const std::str
     std::string dateText;
     FormatCalendarDate(today, 0x70, dateText);
 
-    const std::string logFileValue =
-        ComposeLogFileValue(EscapeBackslashes(ToLibraryPath(logDirectory)), baseName,
-                            ComposeVersionSuffix(first, second, third, fourth), dateText);
+    // Converted as one path, so directory and base name share one encoding.
+    const std::string logFileValue = EscapeBackslashes(ToLibraryPath(ComposeLogFilePath(
+        logDirectory, baseName, ComposeVersionSuffix(first, second, third, fourth), dateText)));
 
     TextOutputFile file(configurationFile);
     file.Write(ComposeConfigurationText(logFileValue));

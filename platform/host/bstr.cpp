@@ -39,32 +39,17 @@ BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
     return characters;
 }
 
-BSTR SysAllocString(const OLECHAR* text) {
-    if (text == nullptr) {
-        return nullptr;
-    }
-    UINT length = 0;
-    while (text[length] != 0) {
-        ++length;
-    }
-    return SysAllocStringLen(text, length);
-}
-
 void SysFreeString(BSTR text) {
     if (text != nullptr) {
         std::free(PrefixOf(text));
     }
 }
 
-UINT SysStringByteLen(BSTR text) {
+UINT SysStringLen(BSTR text) {
     if (text == nullptr) {
         return 0;
     }
     ByteCount byteCount = 0;
     std::memcpy(&byteCount, PrefixOf(text), sizeof byteCount);
-    return byteCount;
-}
-
-UINT SysStringLen(BSTR text) {
-    return SysStringByteLen(text) / sizeof(OLECHAR);
+    return byteCount / sizeof(OLECHAR);
 }

@@ -1,10 +1,10 @@
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/host/com_libraries.h"
 #include "platform/host/manifest_classes.h"
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 namespace {
@@ -12,9 +12,8 @@ namespace {
 constexpr WORD kManifestType = 24;
 constexpr WORD kApplicationManifestId = 1;
 
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
+// What every component library exports, with C linkage.
+using GetClassObjectEntry = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, LPVOID*);
 
 // The library file that the executable's application manifest declares for the class.
 std::optional<std::string> DeclaredLibrary(REFCLSID clsid) {
@@ -50,7 +49,7 @@ std::string ExecutableFolder() {
 
 }  // namespace
 
-HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid,
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid,
                          LPVOID* object) {
     if (object == nullptr) {
         return E_POINTER;
@@ -72,17 +71,15 @@ HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID 
         return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     }
     const auto getClassObject =
-        reinterpret_cast<LPFNGETCLASSOBJECT>(GetProcAddress(library, "DllGetClassObject"));
+        reinterpret_cast<GetClassObjectEntry>(GetProcAddress(library, "DllGetClassObject"));
     if (getClassObject == nullptr) {
         return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     }
-    void* factoryPointer = nullptr;
-    const HRESULT found = getClassObject(clsid, IID_IClassFactory, &factoryPointer);
-    if (FAILED(found) || factoryPointer == nullptr) {
+    UniqueInterface<IClassFactory> factory;
+    const HRESULT found = getClassObject(clsid, IID_IClassFactory, PutVoid(factory));
+    if (FAILED(found) || !factory) {
         return FAILED(found) ? found : CLASS_E_CLASSNOTAVAILABLE;
     }
-    const std::unique_ptr<IClassFactory, ComReleaser> factory(
-        static_cast<IClassFactory*>(factoryPointer));
     const HRESULT created = factory->CreateInstance(nullptr, iid, object);
     if (FAILED(created) || *object == nullptr) {
         *object = nullptr;

@@ -3,11 +3,10 @@
 #pragma once
 
 #include <map>
-#include <memory>
 #include <mutex>
 #include <string>
-#include <type_traits>
 
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 namespace host {
@@ -21,11 +20,6 @@ class ComLibraries {
     void UnloadAll();
 
   private:
-    struct LibraryFreer {
-        void operator()(HMODULE library) const { FreeLibrary(library); }
-    };
-    using UniqueLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
-
     std::mutex mutex_;
     std::map<std::string, UniqueLibrary> loaded_;
 };

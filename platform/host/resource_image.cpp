@@ -28,29 +28,25 @@ class Reader {
                                                           << 16;
     }
 
-    // A type or name at `at` within a header that ends at `end`; moves `at` past it.
-    std::optional<ResourceKey> Key(std::size_t& at, std::size_t end) const {
-        if (at + 2 > end) {
-            return std::nullopt;
-        }
-        ResourceKey key;
-        if (Word(at) == 0xFFFF) {
+    // A type or name at `at` within a header that ends at `end`; moves `at` past it. An
+    // integer id gives the id, a string gives nothing; false when the key runs past `end`.
+    bool Key(std::size_t& at, std::size_t end, std::optional<std::uint16_t>& id) const {
+        id.reset();
+        if (at + 2 <= end && Word(at) == 0xFFFF) {
             if (at + 4 > end) {
-                return std::nullopt;
+                return false;
             }
-            key.id = Word(at + 2);
+            id = Word(at + 2);
             at += 4;
-            return key;
+            return true;
         }
         for (; at + 2 <= end; at += 2) {
-            const std::uint16_t unit = Word(at);
-            if (unit == 0) {
+            if (Word(at) == 0) {
                 at += 2;
-                return key;
+                return true;
             }
-            key.text.push_back(static_cast<char16_t>(unit));
         }
-        return std::nullopt;  // the string runs past its header
+        return false;
     }
 
   private:
@@ -76,22 +72,22 @@ std::vector<ResourceEntry> ParseResourceImage(const unsigned char* image, std::s
         }
         const std::size_t headerEnd = record + headerSize;
         std::size_t at = record + kSizesLength;
-        std::optional<ResourceKey> type = reader.Key(at, headerEnd);
-        std::optional<ResourceKey> name = type ? reader.Key(at, headerEnd) : std::nullopt;
+        std::optional<std::uint16_t> type;
+        std::optional<std::uint16_t> name;
+        const bool read = reader.Key(at, headerEnd, type) && reader.Key(at, headerEnd, name);
         at = AlignedTo4(at);
-        if (!name || at + kTrailerLength > headerEnd) {
+        if (!read || at + kTrailerLength > headerEnd) {
             break;
         }
-        const bool empty =
-            type->text.empty() && type->id == 0 && name->text.empty() && name->id == 0;
-        if (!empty) {
+        const bool empty = type == 0 && name == 0;
+        if (type && name && !empty) {
             ResourceEntry entry;
-            entry.type = std::move(*type);
-            entry.name = std::move(*name);
+            entry.type = *type;
+            entry.name = *name;
             entry.language = reader.Word(at + 6);
             entry.data = image + headerEnd;
             entry.size = dataSize;
-            entries.push_back(std::move(entry));
+            entries.push_back(entry);
         }
         record = AlignedTo4(headerEnd + dataSize);
     }

@@ -6,20 +6,15 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace host {
 
-// An integer id, or a string when text is not empty.
-struct ResourceKey {
-    std::uint16_t id = 0;
-    std::u16string text;
-};
-
+// Only records whose type and name are both integer ids are kept: the system looks
+// resources up by id alone.
 struct ResourceEntry {
-    ResourceKey type;
-    ResourceKey name;
+    std::uint16_t type = 0;
+    std::uint16_t name = 0;
     std::uint16_t language = 0;
     const unsigned char* data = nullptr;
     std::uint32_t size = 0;

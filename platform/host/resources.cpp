@@ -12,6 +12,12 @@ extern "C" const unsigned char HostEmbeddedResourcesEnd[] __attribute__((weak));
 
 namespace {
 
+// Language ids: the primary language in the low 10 bits, the sublanguage above.
+constexpr WORD kNeutralLanguage = 0x0000;
+constexpr WORD kJapanese = 0x0411;
+constexpr WORD kEnglishUnitedStates = 0x0409;
+constexpr WORD kPrimaryLanguageMask = 0x03FF;
+
 // What the executable's module handle points at; only its address matters.
 const char kExecutableModule = 0;
 
@@ -31,41 +37,10 @@ bool IsExecutable(HMODULE module) {
     return module == nullptr || module == GetModuleHandleW(nullptr);
 }
 
-bool EqualsIgnoringAsciiCase(const std::u16string& left, const std::u16string& right) {
-    const auto lower = [](char16_t unit) {
-        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
-    };
-    return left.size() == right.size() &&
-           std::equal(left.begin(), left.end(), right.begin(),
-                      [&](char16_t a, char16_t b) { return lower(a) == lower(b); });
-}
-
-// "#123" names the integer id 123, as the resource functions read it.
-std::optional<host::ResourceKey> KeyOf(LPCWSTR resource) {
-    host::ResourceKey key;
-    if (IS_INTRESOURCE(resource)) {
-        key.id = static_cast<std::uint16_t>(reinterpret_cast<std::uintptr_t>(resource));
-        return key;
-    }
-    if (resource[0] == u'#') {
-        std::uint32_t id = 0;
-        std::size_t at = 1;
-        for (; resource[at] >= u'0' && resource[at] <= u'9' && id <= 0xFFFF; ++at) {
-            id = id * 10 + static_cast<std::uint32_t>(resource[at] - u'0');
-        }
-        if (at == 1 || resource[at] != 0 || id > 0xFFFF) {
-            return std::nullopt;
-        }
-        key.id = static_cast<std::uint16_t>(id);
-        return key;
-    }
-    key.text = resource;
-    return key.text.empty() ? std::nullopt : std::optional<host::ResourceKey>(key);
-}
-
-bool Matches(const host::ResourceKey& stored, const host::ResourceKey& wanted) {
-    return wanted.text.empty() ? stored.text.empty() && stored.id == wanted.id
-                               : EqualsIgnoringAsciiCase(stored.text, wanted.text);
+// An integer id (MAKEINTRESOURCEW); a string names nothing the system looks up.
+std::optional<WORD> IdOf(LPCWSTR resource) {
+    const auto value = reinterpret_cast<std::uintptr_t>(resource);
+    return value >> 16 == 0 ? std::optional<WORD>(static_cast<WORD>(value)) : std::nullopt;
 }
 
 // Among the languages of one resource: for a neutral request the neutral one, the user's UI
@@ -77,12 +52,11 @@ const host::ResourceEntry* ChooseLanguage(const std::vector<const host::Resource
                                      [&](const auto* entry) { return entry->language == wanted; });
         return it != found.end() ? *it : nullptr;
     };
-    if (PRIMARYLANGID(language) != LANG_NEUTRAL) {
+    if ((language & kPrimaryLanguageMask) != kNeutralLanguage) {
         return withLanguage(language);
     }
     for (const WORD candidate :
-         {static_cast<WORD>(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)), GetUserDefaultUILanguage(),
-          static_cast<WORD>(MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT))}) {
+         {kNeutralLanguage, GetUserDefaultUILanguage(), kEnglishUnitedStates}) {
         if (const host::ResourceEntry* entry = withLanguage(candidate)) {
             return entry;
         }
@@ -125,8 +99,7 @@ HMODULE GetModuleHandleW(LPCWSTR moduleName) {
 }
 
 LANGID GetUserDefaultUILanguage() {
-    return GetACP() == 932 ? MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)
-                           : MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT);
+    return GetACP() == 932 ? kJapanese : kEnglishUnitedStates;
 }
 
 HRSRC FindResourceExW(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language) {
@@ -134,18 +107,18 @@ HRSRC FindResourceExW(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language)
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return nullptr;
     }
-    const std::optional<host::ResourceKey> wantedType = type ? KeyOf(type) : std::nullopt;
-    const std::optional<host::ResourceKey> wantedName = name ? KeyOf(name) : std::nullopt;
-    if (!wantedType || !wantedName) {
+    if (type == nullptr || name == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
+    const std::optional<WORD> wantedType = IdOf(type);
+    const std::optional<WORD> wantedName = IdOf(name);
     bool typeFound = false;
     std::vector<const host::ResourceEntry*> found;
     for (const host::ResourceEntry& entry : ExecutableResources()) {
-        if (Matches(entry.type, *wantedType)) {
+        if (entry.type == wantedType) {
             typeFound = true;
-            if (Matches(entry.name, *wantedName)) {
+            if (entry.name == wantedName) {
                 found.push_back(&entry);
             }
         }
@@ -163,7 +136,7 @@ HRSRC FindResourceExW(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language)
 }
 
 HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type) {
-    return FindResourceExW(module, type, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    return FindResourceExW(module, type, name, kNeutralLanguage);
 }
 
 HGLOBAL LoadResource(HMODULE module, HRSRC resource) {

@@ -14,8 +14,8 @@ TEST(LogConfiguration, ComposesTheDocumentedExampleByteForByte) {
     const std::string logDirectory = ComposeLogDirectory(logRoot, "app");
     EXPECT_EQ(logDirectory, "D:\\Docs\\Norvale\\SystemLog\\app\\");
 
-    const std::string value = ComposeLogFileValue(EscapeBackslashes(logDirectory), "app",
-                                                  ComposeVersionSuffix(1, 0, 0, 0), "20220825");
+    const std::string value = EscapeBackslashes(
+        ComposeLogFilePath(logDirectory, "app", ComposeVersionSuffix(1, 0, 0, 0), "20220825"));
     EXPECT_EQ("log4j.appender.nAppender.File = " + value,
               "log4j.appender.nAppender.File = "
               "D:\\\\Docs\\\\Norvale\\\\SystemLog\\\\app\\\\app.1.0.0Log_20220825.txt");
@@ -27,9 +27,8 @@ TEST(LogConfiguration, VersionSuffixLeavesOutOnlyAZeroFourthNumber) {
         const char* suffix;
     };
     const Case cases[] = {
-        {1, 0, 0, 0, ".1.0.0"},      {1, 0, 0, 7, ".1.0.0.7"}, {2, 10, 0, 0, ".2.10.0"},
-        {0, 0, 0, 0, ".0.0.0"},      {-1, 2, -3, -4, ".-1.2.-3.-4"},
-        {21, 0, 1, 0, ".21.0.1"},
+        {1, 0, 0, 0, ".1.0.0"}, {1, 0, 0, 7, ".1.0.0.7"},       {2, 10, 0, 0, ".2.10.0"},
+        {0, 0, 0, 0, ".0.0.0"}, {-1, 2, -3, -4, ".-1.2.-3.-4"}, {21, 0, 1, 0, ".21.0.1"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ComposeVersionSuffix(c.first, c.second, c.third, c.fourth), c.suffix)

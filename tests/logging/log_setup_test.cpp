@@ -37,6 +37,18 @@ void WriteBytes(const std::string& ansiPath, const std::string& bytes) {
     out << bytes;
 }
 
+// Doubles every backslash byte: right for paths without a Shift-JIS trail byte 0x5C.
+std::string DoubledBackslashes(const std::string& path) {
+    std::string escaped;
+    for (const char c : path) {
+        escaped += c;
+        if (c == '\\') {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 std::string TodayAsEightDigits() {
     CalendarDate today(0);
     today.SetToday();
@@ -90,14 +102,8 @@ TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
     EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot_)));
     EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot_ + "\\app")));
 
-    std::string logFile = ToLibraryPath(logRoot_ + "\\app\\") + "app.1.0.0Log_" + date + ".txt";
-    std::string escaped;
-    for (const char c : logFile) {
-        escaped += c;
-        if (c == '\\') {
-            escaped += c;
-        }
-    }
+    const std::string escaped =
+        DoubledBackslashes(ToLibraryPath(logRoot_ + "\\app\\app.1.0.0Log_" + date + ".txt"));
     EXPECT_EQ(ReadBytes(configurationFile),
               "log4j.rootLogger = Info, nAppender\r\n"
               "log4j.appender.nAppender = org.apache.log4j.RollingFileAppender\r\n"
@@ -111,6 +117,24 @@ TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
                   "[%5p] %l %M - %m%n\r\n");
     EXPECT_NE(std::string(std::setlocale(LC_ALL, nullptr)), "C")
         << "the generation path switches to the user's locale";
+}
+
+// Line 5 is the whole log file path as the logging library opens paths: the base name in
+// the same encoding as the folder (UTF-8 on the host, the ANSI bytes on Windows).
+TEST_F(LogSetup, LogFileValueIsOnePathInOneEncoding) {
+    const std::string date = TodayAsEightDigits();
+    const std::string katakanaLog = "\x83\x8D\x83\x4F";
+    for (const std::string& baseName : {std::string("app"), katakanaLog}) {
+        SetUpLoggingUnder(documents_, baseName, 1, 0, 0, 0);
+
+        const std::string logFile = ToLibraryPath(logRoot_ + "\\" + baseName + "\\" + baseName +
+                                                  ".1.0.0Log_" + date + ".txt");
+        const std::string written = ReadBytes(logRoot_ + "\\" + baseName + ".ini");
+        EXPECT_NE(
+            written.find("log4j.appender.nAppender.File = " + DoubledBackslashes(logFile) + "\r\n"),
+            std::string::npos)
+            << written;
+    }
 }
 
 TEST_F(LogSetup, AnOlderLongerFileIsTruncated) {
@@ -133,8 +157,7 @@ TEST_F(LogSetup, UnusableLogRootStillHandsOverOnce) {
 
     SetUpLoggingUnder(blocked, "app", 1, 0, 0, 0);
 
-    EXPECT_EQ(handedOver,
-              std::vector<std::string>{blocked + "\\Norvale\\SystemLog\\app.ini"});
+    EXPECT_EQ(handedOver, std::vector<std::string>{blocked + "\\Norvale\\SystemLog\\app.ini"});
     EXPECT_EQ(ReadBytes(blocked), "not a folder");
 }
 
@@ -144,8 +167,8 @@ TEST_F(LogSetup, MissingDocumentsFolderIsCreatedAlongTheWay) {
     SetUpLoggingUnder(missing, "tool", 1, 0, 0, 0);
 
     ASSERT_EQ(handedOver.size(), 1u);
-    EXPECT_TRUE(std::filesystem::is_regular_file(
-        OnDisk(missing + "\\Norvale\\SystemLog\\tool.ini")));
+    EXPECT_TRUE(
+        std::filesystem::is_regular_file(OnDisk(missing + "\\Norvale\\SystemLog\\tool.ini")));
 }
 
 }  // namespace

@@ -41,7 +41,6 @@ TEST(SysAllocStringLen, LaysOutLengthCharactersAndTerminator) {
         ASSERT_NE(text, nullptr) << c.name;
         EXPECT_EQ(LengthPrefix(text.get()), c.length * 2) << c.name;
         EXPECT_EQ(SysStringLen(text.get()), c.length) << c.name;
-        EXPECT_EQ(SysStringByteLen(text.get()), c.length * 2) << c.name;
         EXPECT_EQ(std::u16string(text.get(), c.length), c.text.substr(0, c.length)) << c.name;
         EXPECT_EQ(text.get()[c.length], u'\0') << c.name;
     }
@@ -62,17 +61,8 @@ TEST(SysAllocStringLen, RefusesLengthsItsPrefixCannotHold) {
     }
 }
 
-TEST(SysAllocString, CopiesUpToTheTerminator) {
-    const UniqueBstr text(SysAllocString(u"表a"));
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(SysStringLen(text.get()), 2u);
-    EXPECT_EQ(std::u16string(text.get()), u"表a");
-    EXPECT_EQ(SysAllocString(nullptr), nullptr);
-}
-
 TEST(SysStringLen, NullStringIsEmpty) {
     EXPECT_EQ(SysStringLen(nullptr), 0u);
-    EXPECT_EQ(SysStringByteLen(nullptr), 0u);
 }
 
 // The launcher's command string: size query, a BSTR one unit shorter, the terminator landing

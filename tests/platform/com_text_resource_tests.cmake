@@ -28,10 +28,10 @@ launcher_add_resources(platform_test_resources platform_test.rc
 add_library(platform_test_component MODULE test_component/answer_component.cpp)
 add_library(platform_test_no_export MODULE test_component/no_export_library.cpp)
 foreach(component platform_test_component platform_test_no_export)
-    set_target_properties(${component} PROPERTIES PREFIX "" SUFFIX ".dll")
-    target_include_directories(${component} PRIVATE ${PROJECT_SOURCE_DIR}
-                                                    ${PROJECT_SOURCE_DIR}/platform/include)
-    target_link_libraries(${component} PRIVATE launcher_options)
+    launcher_component_library(${component}
+        EXPORTS ${CMAKE_CURRENT_LIST_DIR}/test_component/exports.map)
+    target_include_directories(${component} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${component} PRIVATE platform launcher_options)
 endforeach()
 
 launcher_add_test(platform_resource_tests

@@ -50,7 +50,7 @@ TEST(LauncherStringTable, Block626HoldsTheTextsOfItsIds) {
     HostSetAnsiCodePage(932);
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC block =
-        FindResourceExW(module, MAKEINTRESOURCEW(kStringType), MAKEINTRESOURCEW(626), LANG_NEUTRAL);
+        FindResourceExW(module, MAKEINTRESOURCEW(kStringType), MAKEINTRESOURCEW(626), 0);
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block,
               FindResourceExW(module, MAKEINTRESOURCEW(kStringType), MAKEINTRESOURCEW(626), 1041));
@@ -75,8 +75,8 @@ TEST(LauncherStringTable, NeighbouringBlocksAreAbsent) {
 }
 
 std::string ApplicationManifest() {
-    const HRSRC manifest = FindResourceExW(nullptr, MAKEINTRESOURCEW(kManifestType),
-                                           MAKEINTRESOURCEW(1), MAKELANGID(LANG_ENGLISH, 1));
+    const HRSRC manifest =
+        FindResourceExW(nullptr, MAKEINTRESOURCEW(kManifestType), MAKEINTRESOURCEW(1), 0x0409);
     if (manifest == nullptr) {
         return std::string();
     }

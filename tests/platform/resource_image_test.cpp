@@ -21,7 +21,13 @@ void PutDword(Bytes& bytes, std::uint32_t value) {
     PutWord(bytes, static_cast<std::uint16_t>(value >> 16));
 }
 
-void PutKey(Bytes& bytes, const host::ResourceKey& key) {
+// A type or name as a .res file spells it: an integer id, or a string when text is set.
+struct Key {
+    std::uint16_t id = 0;
+    std::u16string text;
+};
+
+void PutKey(Bytes& bytes, const Key& key) {
     if (key.text.empty()) {
         PutWord(bytes, 0xFFFF);
         PutWord(bytes, key.id);
@@ -40,8 +46,8 @@ void PadTo4(Bytes& bytes) {
 }
 
 // One record as windres writes it.
-void PutRecord(Bytes& bytes, const host::ResourceKey& type, const host::ResourceKey& name,
-               std::uint16_t language, const std::string& data) {
+void PutRecord(Bytes& bytes, const Key& type, const Key& name, std::uint16_t language,
+               const std::string& data) {
     Bytes header;
     PutKey(header, type);
     PutKey(header, name);
@@ -58,16 +64,12 @@ void PutRecord(Bytes& bytes, const host::ResourceKey& type, const host::Resource
     PadTo4(bytes);
 }
 
-host::ResourceKey Id(std::uint16_t id) {
-    host::ResourceKey key;
-    key.id = id;
-    return key;
+Key Id(std::uint16_t id) {
+    return Key{id, {}};
 }
 
-host::ResourceKey Text(const std::u16string& text) {
-    host::ResourceKey key;
-    key.text = text;
-    return key;
+Key Text(const std::u16string& text) {
+    return Key{0, text};
 }
 
 // The empty record every .res file starts with, then three records.
@@ -84,26 +86,23 @@ std::string DataOf(const host::ResourceEntry& entry) {
     return std::string(reinterpret_cast<const char*>(entry.data), entry.size);
 }
 
-TEST(ParseResourceImage, ReadsEveryRecordButTheEmptyOne) {
+// Records named by strings are read past, never kept: lookups are by id only.
+TEST(ParseResourceImage, KeepsTheRecordsNamedByIdsButTheEmptyOne) {
     const Bytes image = SampleImage();
     const std::vector<host::ResourceEntry> entries =
         host::ParseResourceImage(image.data(), image.size());
-    ASSERT_EQ(entries.size(), 3u);
+    ASSERT_EQ(entries.size(), 2u);
 
-    EXPECT_EQ(entries[0].type.id, 6);
-    EXPECT_EQ(entries[0].name.id, 626);
+    EXPECT_EQ(entries[0].type, 6);
+    EXPECT_EQ(entries[0].name, 626);
     EXPECT_EQ(entries[0].language, 1041);
     EXPECT_EQ(DataOf(entries[0]), "odd");
 
-    // After an odd-sized record: the padding is skipped.
-    EXPECT_EQ(entries[1].type.text, u"CUSTOM");
-    EXPECT_EQ(entries[1].name.text, u"NAMED");
+    // After an odd-sized record and a string-named one: padding and strings are skipped.
+    EXPECT_EQ(entries[1].type, 24);
+    EXPECT_EQ(entries[1].name, 1);
     EXPECT_EQ(entries[1].language, 1033);
-    EXPECT_EQ(DataOf(entries[1]), "named data");
-
-    EXPECT_EQ(entries[2].type.id, 24);
-    EXPECT_EQ(entries[2].name.id, 1);
-    EXPECT_EQ(DataOf(entries[2]), "<assembly/>");
+    EXPECT_EQ(DataOf(entries[1]), "<assembly/>");
 }
 
 TEST(ParseResourceImage, StopsAtTheFirstDamagedRecord) {
@@ -141,7 +140,7 @@ TEST(ParseResourceImage, StopsAtTheFirstDamagedRecord) {
         {"header size below the minimum", withDword(kThirdRecord + 4, 12), 1},
         {"header size beyond the image", withDword(kThirdRecord + 4, 0xFFFFFFFF), 1},
         {"name string running into the trailer", unterminated, 1},
-        {"whole image", whole, 3},
+        {"whole image", whole, 2},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(host::ParseResourceImage(c.image.data(), c.image.size()).size(),

@@ -81,7 +81,7 @@ AnswerFactory g_factory;
 
 }  // namespace
 
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
+extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
     if (object == nullptr) {
         return E_POINTER;
     }

@@ -5,17 +5,12 @@
 #include "platform/host/types.h"
 
 using OLECHAR = char16_t;
-using LPOLESTR = OLECHAR*;
-using LPCOLESTR = const OLECHAR*;
 using BSTR = OLECHAR*;
 
 // Copies length characters of text, or leaves them unset when text is null; the terminator
 // is always written. Null when the memory cannot be had or the length does not fit a BSTR.
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
-// A zero-terminated text; null text gives null.
-BSTR SysAllocString(const OLECHAR* text);
 // A null string is allowed and does nothing.
 void SysFreeString(BSTR text);
 // Characters, not bytes; 0 for a null string.
 UINT SysStringLen(BSTR text);
-UINT SysStringByteLen(BSTR text);

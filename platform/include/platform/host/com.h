@@ -41,9 +41,6 @@ constexpr IID IID_IClassFactory = {
     0x00000001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 #define STDAPICALLTYPE
-#define STDAPI extern "C" HRESULT STDAPICALLTYPE
-#define STDMETHODIMP HRESULT STDMETHODCALLTYPE
-#define STDMETHODIMP_(type) type STDMETHODCALLTYPE
 
 struct IUnknown {
     virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) = 0;
@@ -53,7 +50,6 @@ struct IUnknown {
   protected:
     ~IUnknown() = default;
 };
-using LPUNKNOWN = IUnknown*;
 
 struct IClassFactory : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid,
@@ -64,11 +60,11 @@ struct IClassFactory : public IUnknown {
     ~IClassFactory() = default;
 };
 
-#define FACILITY_WIN32 7
+// A Win32 error code as a failure of the Win32 facility (7).
 inline constexpr HRESULT HRESULT_FROM_WIN32(unsigned long code) {
     return static_cast<HRESULT>(code) <= 0
                ? static_cast<HRESULT>(code)
-               : static_cast<HRESULT>((code & 0x0000FFFF) | (FACILITY_WIN32 << 16) | 0x80000000);
+               : static_cast<HRESULT>((code & 0x0000FFFF) | (7 << 16) | 0x80000000);
 }
 
 #define E_NOINTERFACE static_cast<HRESULT>(0x80004002)
@@ -86,16 +82,12 @@ enum CLSCTX : DWORD {
     CLSCTX_LOCAL_SERVER = 0x4,
     CLSCTX_REMOTE_SERVER = 0x10,
 };
-#define CLSCTX_INPROC (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER)
-#define CLSCTX_SERVER (CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER)
 #define CLSCTX_ALL \
     (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER)
 
 enum COINIT : DWORD {
     COINIT_MULTITHREADED = 0x0,
     COINIT_APARTMENTTHREADED = 0x2,
-    COINIT_DISABLE_OLE1DDE = 0x4,
-    COINIT_SPEED_OVER_MEMORY = 0x8,
 };
 
 // The first call on a thread gives S_OK, a repeated call of the same model S_FALSE (it too
@@ -107,14 +99,10 @@ HRESULT CoInitializeEx(LPVOID reserved, DWORD coInit);
 void CoUninitialize();
 
 // In-process servers only. *object is null on every failure. The class is looked up in the
-// executable's manifest (RT_MANIFEST 1); its library is loaded from the executable's folder.
-// Failures: E_POINTER (null object), CO_E_NOTINITIALIZED, CLASS_E_NOAGGREGATION (any outer
-// object), REGDB_E_CLASSNOTREG (not declared, or no in-process context asked for),
-// HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND / ERROR_PROC_NOT_FOUND), else what the library's
-// DllGetClassObject or its factory's CreateInstance returns (E_NOINTERFACE, ...).
-HRESULT CoCreateInstance(REFCLSID clsid, LPUNKNOWN outer, DWORD context, REFIID iid,
+// executable's application manifest (resource type 24, id 1); its library is loaded from the
+// executable's folder. Failures: E_POINTER (null object), CO_E_NOTINITIALIZED,
+// CLASS_E_NOAGGREGATION (any outer object), REGDB_E_CLASSNOTREG (not declared, or no in-process
+// context asked for), HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND / ERROR_PROC_NOT_FOUND), else what the
+// library's DllGetClassObject or its factory's CreateInstance returns (E_NOINTERFACE, ...).
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid,
                          LPVOID* object);
-
-// Exported by every component library.
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object);
-using LPFNGETCLASSOBJECT = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, LPVOID*);

@@ -4,12 +4,10 @@
 
 #include <cstdint>
 
-using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 using ULONG = std::uint32_t;
-using INT = int;
 using UINT = unsigned int;
 using BOOL = int;
 using CHAR = char;
@@ -37,7 +35,6 @@ using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 #endif
 
 #define WINAPI
-#define CALLBACK
 #define STDMETHODCALLTYPE
 
 #define MAX_PATH 260
