@@ -42,6 +42,14 @@ std::string StripTrailing(std::string component, const char* characters) {
     return component;
 }
 
+std::string WithoutOneTrailingDot(std::string component) {
+    if (!component.empty() && component.back() == '.' &&
+        StripTrailing(component, ".").size() < component.size()) {
+        component.pop_back();
+    }
+    return component;
+}
+
 std::string CurrentOsDirectory() {
     std::vector<char> buffer(256);
     while (getcwd(buffer.data(), buffer.size()) == nullptr) {
@@ -106,7 +114,10 @@ HostFullPath HostFullPathOf(const std::string& ansiPath) {
         if (parts[index] == ".") {
             continue;
         }
-        const std::string component = StripTrailing(parts[index], last ? ". " : ".");
+        // Win32 drops every trailing dot and space of the last component, and one trailing
+        // dot of the others.
+        const std::string component =
+            last ? StripTrailing(parts[index], ". ") : WithoutOneTrailingDot(parts[index]);
         if (!component.empty() || last) {
             full.components.push_back(component);
         }

@@ -60,18 +60,29 @@ INSTANTIATE_TEST_SUITE_P(
                     FullPathCase{"TrailingDotNamesTheDirectory", "a/./b/.", "@\\a\\b"},
                     FullPathCase{"Absolute", "/x//y/./z", "Z:\\x\\y\\z"},
                     FullPathCase{"MixedSeparators", "\\x/y\\", "Z:\\x\\y\\"},
-                    FullPathCase{"AnyDriveIsTheRoot", "C:\\x\\y.txt", "Z:\\x\\y.txt"},
+                    FullPathCase{"OtherDriveKeepsItsLetter", "C:\\x\\y.txt", "C:\\x\\y.txt"},
+                    FullPathCase{"OtherDriveIsAtItsRoot", "c:a", "c:\\a"},
+                    FullPathCase{"DriveZIsTheCurrentOne", "Z:a", "@\\a"},
+                    FullPathCase{"UncRootStays", "//srv/share/../f", "\\\\srv\\share\\f"},
+                    FullPathCase{"UncRootKeepsItsSeparators", "\\\\srv\\share\\\\a\\\\b",
+                                 "\\\\srv\\share\\\\a\\b"},
+                    FullPathCase{"AnyCharacterBeforeAColonIsADrive", "\x95\x5C:a", "\x95\x5C:\\a"},
                     FullPathCase{"DriveZ", "Z:\\tmp", "Z:\\tmp"},
                     FullPathCase{"AboveTheRootStaysAtTheRoot",
                                  "a\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\b", "Z:\\b"},
-                    FullPathCase{"Root", "C:\\", "Z:\\"}, FullPathCase{"SlashRoot", "/", "Z:\\"},
+                    FullPathCase{"Root", "C:\\", "C:\\"}, FullPathCase{"SlashRoot", "/", "Z:\\"},
                     // Win32 drops trailing dots of every component and trailing spaces of
                     // the last, and keeps other spaces (Wine 8: "a.\b. " -> C:\m\a\b).
                     FullPathCase{"TrailingDotsAndSpaces", "a.\\b. ", "@\\a\\b"},
                     FullPathCase{"InnerSpacesKept", "a \\b", "@\\a \\b"},
                     FullPathCase{"Wildcards", "sub\\*.*", "@\\sub\\*.*"},
                     FullPathCase{"TrailByteIsNoSeparator", "\\x\\\x95\x5C", "Z:\\x\\\x95\x5C"},
-                    FullPathCase{"TrailByteIsNoDot", "\\x\\\x81\x2E", "Z:\\x\\\x81\x2E"}),
+                    // A name goes through UTF-16 and back (Wine 8): a pair that is no character
+                    // comes back as U+30FB, a second code of a character as its usual one, and
+                    // a lead byte at the end is lost.
+                    FullPathCase{"TrailByteIsNoDot", "\\x\\\x81\x2E", "Z:\\x\\\x81\x45"},
+                    FullPathCase{"SecondCodeOfACharacter", "\\\x87\x97", "Z:\\\x81\xDA"},
+                    FullPathCase{"LeadByteAtTheEnd", "\\x\\b\x81", "Z:\\x\\b"}),
     [](const testing::TestParamInfo<FullPathCase>& info) { return info.param.name; });
 
 TEST(FullPathSize, FailsWithErangeWhenTheResultDoesNotFit) {

@@ -74,13 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"Empty", "", "", "", "", ""},
         SplitCase{"TrailByteIsNoSeparator", "C:\\x\\\x95\x5C", "C:", "\\x\\", "\x95\x5C", ""},
         SplitCase{"TrailByteEndsDirectoryName", "C:\\\x95\x5C\\a", "C:", "\\\x95\x5C\\", "a", ""},
-        SplitCase{"LongNameIsCut", "C:\\d\\" + kLongName + ".e", "C:", "\\d\\",
-                  std::string(255, 'n'), ".e"},
-        SplitCase{"LongExtensionIsCut", "a." + kLongName, "", "", "a", "." + std::string(254, 'n')},
-        SplitCase{"LongDirectoryIsCut", "\\" + kLongName + "\\f", "", "\\" + std::string(254, 'n'),
-                  "f", ""},
-        SplitCase{"CutNeverSplitsACharacter", DoubleByteName(128) + ".x", "", "",
-                  DoubleByteName(127), ".x"}),
+        // A piece that does not fit its field empties every field, as msvcrt does.
+        SplitCase{"LongNameEmptiesEveryField", "C:\\d\\" + kLongName + ".e", "", "", "", ""},
+        SplitCase{"LongExtensionEmptiesEveryField", "a." + kLongName, "", "", "", ""},
+        SplitCase{"LongDirectoryEmptiesEveryField", "\\" + kLongName + "\\f", "", "", "", ""},
+        SplitCase{"LongDoubleByteNameEmptiesEveryField", DoubleByteName(128) + ".x", "", "", "",
+                  ""},
+        SplitCase{"NameOfTheFullWidthFits", DoubleByteName(127) + "n.x", "", "",
+                  DoubleByteName(127) + "n", ".x"}),
     [](const testing::TestParamInfo<SplitCase>& info) { return info.param.name; });
 
 TEST(SplitPath, AnyFieldMayBeLeftOut) {
