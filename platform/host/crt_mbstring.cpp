@@ -116,8 +116,10 @@ unsigned char* _mbsrchr(const unsigned char* text, unsigned int character) {
     const unsigned char* found = nullptr;
     for (std::size_t index = 0;; index += CharacterAt(text + index).length) {
         if (IsLoneLeadByte(text + index)) {
-            // The run-time points at the terminator when the string breaks before a match.
-            return const_cast<unsigned char*>(found != nullptr ? found : text + index + 1);
+            // The string breaks there: an earlier match stands, else nothing is found but
+            // the terminator, which every search includes.
+            const unsigned char* terminator = character == 0 ? text + index + 1 : nullptr;
+            return const_cast<unsigned char*>(found != nullptr ? found : terminator);
         }
         const unsigned int code = CharacterAt(text + index).code;
         if (code == character) {
