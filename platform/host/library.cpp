@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstring>
@@ -29,6 +30,20 @@ bool IsBuiltinName(const char* fileName) {
     return strcasecmp(fileName, "shfolder.dll") == 0;
 }
 
+// Windows appends ".dll" to a name without an extension; a trailing dot says it has none.
+std::string WithDefaultExtension(const char* fileName) {
+    const auto* text = reinterpret_cast<const unsigned char*>(fileName);
+    const unsigned char* dot = _mbsrchr(text, '.');
+    const unsigned char* lastSeparator = std::max(_mbsrchr(text, '\\'), _mbsrchr(text, '/'));
+    std::string name(fileName);
+    if (dot == nullptr || dot < lastSeparator) {
+        name += ".dll";
+    } else if (dot[1] == '\0') {
+        name.pop_back();
+    }
+    return name;
+}
+
 }  // namespace
 
 // dlopen never looks in the current directory, so taking it out of the search order (the
@@ -53,14 +68,15 @@ HMODULE LoadLibraryA(LPCSTR fileName) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    if (IsBuiltinName(fileName)) {
+    const std::string name = WithDefaultExtension(fileName);
+    if (IsBuiltinName(name.c_str())) {
         ++g_builtinReferences;
         return BuiltinModule();
     }
     // dlopen of an empty name would hand back the program itself.
     void* const library = fileName[0] == '\0'
                               ? nullptr
-                              : dlopen(HostToOsPath(fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
+                              : dlopen(HostToOsPath(name.c_str()).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return nullptr;

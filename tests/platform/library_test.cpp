@@ -21,11 +21,19 @@ TEST(BuiltinShellFolderLibrary, LoadsUnderItsNameInAnyCase) {
     {
         const UniqueLibrary lower(LoadLibraryA("shfolder.dll"));
         const UniqueLibrary upper(LoadLibraryA("SHFOLDER.DLL"));
+        // Without an extension Windows looks for the name with ".dll".
+        const UniqueLibrary bare(LoadLibraryA("shfolder"));
         ASSERT_NE(lower, nullptr);
         EXPECT_EQ(lower.get(), upper.get());
-        EXPECT_EQ(HostBuiltinLibraryReferences(), before + 2);
+        EXPECT_EQ(lower.get(), bare.get());
+        EXPECT_EQ(HostBuiltinLibraryReferences(), before + 3);
     }
     EXPECT_EQ(HostBuiltinLibraryReferences(), before);
+}
+
+TEST(BuiltinShellFolderLibrary, ATrailingDotMeansNoExtension) {
+    EXPECT_EQ(LoadLibraryA("shfolder."), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 }
 
 TEST(BuiltinShellFolderLibrary, ExportsOnlyTheFolderLookup) {
