@@ -95,16 +95,39 @@ void ProbeOne(const std::string& key, const std::string& text, ProbeOutput& outp
     }
 }
 
+// Whether the first count bytes of text (or all of it, when shorter) end between characters
+// and hold no lead byte whose trail is the terminator.
+bool EndsOnCharacter(const std::string& text, std::size_t count) {
+    std::size_t index = 0;
+    while (index < count && index < text.size()) {
+        if (!_ismbblead(static_cast<unsigned char>(text[index]))) {
+            ++index;
+        } else if (index + 1 >= text.size()) {
+            return false;
+        } else {
+            index += 2;
+        }
+    }
+    return index == count || (index < count && index >= text.size());
+}
+
 void ProbeCompare(const std::string& key, const std::string& left, const std::string& right,
                   ProbeOutput& output) {
     const PaddedText paddedLeft(left);
     const PaddedText paddedRight(right);
-    std::string line;
+    // Counts that cut a character or reach a lone lead byte go on a line of their own: there
+    // Wine reads past the count, where msvcrt's code stops at it.
+    std::string whole;
+    std::string cut;
     for (std::size_t count = 0; count <= 8; ++count) {
-        line += (count == 0 ? "" : " ") +
-                std::to_string(Sign(_mbsnbcmp(paddedLeft.bytes(), paddedRight.bytes(), count)));
+        const std::string result =
+            std::to_string(Sign(_mbsnbcmp(paddedLeft.bytes(), paddedRight.bytes(), count)));
+        const bool clean = EndsOnCharacter(left, count) && EndsOnCharacter(right, count);
+        whole += (count == 0 ? "" : " ") + (clean ? result : "-");
+        cut += (count == 0 ? "" : " ") + (clean ? "-" : result);
     }
-    output.Line("mbstring", "mbsnbcmp." + key, line);
+    output.Line("mbstring", "mbsnbcmp." + key, whole);
+    output.Line("mbstring", "mbsnbcmp.cut." + key, cut);
 }
 
 }  // namespace
