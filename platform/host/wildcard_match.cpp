@@ -62,7 +62,7 @@ std::u32string Tokens(const std::u16string& pattern) {
                 tokens.push_back(kOne);
                 break;
             case u'.':
-                tokens.push_back(next == u'\0' || next == u'*' ? kDotOrEnd : U'.');
+                tokens.push_back(next == u'\0' || next == u'*' ? char32_t{kDotOrEnd} : U'.');
                 break;
             default:
                 tokens.push_back(pattern[index]);
