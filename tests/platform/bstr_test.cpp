@@ -7,14 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 namespace {
-
-struct BstrFreer {
-    void operator()(OLECHAR* text) const { SysFreeString(text); }
-};
-using UniqueBstr = std::unique_ptr<OLECHAR, BstrFreer>;
 
 std::uint32_t LengthPrefix(BSTR text) {
     std::uint32_t byteCount = 0;

@@ -11,20 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 #include "tests/platform/scoped_environment.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-struct FindCloser {
-    void operator()(HANDLE search) const {
-        if (search != INVALID_HANDLE_VALUE) {
-            FindClose(search);
-        }
-    }
-};
-using UniqueFind = std::unique_ptr<void, FindCloser>;
 
 const std::string kTableUtf8 = "\xE8\xA1\xA8";  // 表, 0x95 0x5C in Shift-JIS
 const std::string kTableAnsi = "\x95\x5C";
@@ -53,7 +45,7 @@ class FindFiles : public testing::Test {
     std::vector<std::string> List(const std::string& pattern, DWORD* endError) {
         std::vector<std::string> names;
         WIN32_FIND_DATAA data;
-        const UniqueFind search(FindFirstFileA(pattern.c_str(), &data));
+        const UniqueFindHandle search(FindFirstFileA(pattern.c_str(), &data));
         if (search.get() == INVALID_HANDLE_VALUE) {
             *endError = GetLastError();
             return names;
@@ -68,7 +60,7 @@ class FindFiles : public testing::Test {
     WIN32_FIND_DATAA FindOne(const std::string& name, bool inRoot = true) {
         WIN32_FIND_DATAA data{};
         const std::string pattern = inRoot ? root_ + "\\" + name : name;
-        const UniqueFind search(FindFirstFileA(pattern.c_str(), &data));
+        const UniqueFindHandle search(FindFirstFileA(pattern.c_str(), &data));
         EXPECT_NE(search.get(), INVALID_HANDLE_VALUE) << name;
         return data;
     }
@@ -192,7 +184,7 @@ TEST_F(FindFiles, LimitsThePatternToMaxPathBytes) {
     const std::string atLimit = root_ + "\\" + std::string(MAX_PATH - 2 - root_.size(), '*');
     ASSERT_EQ(atLimit.size(), static_cast<std::size_t>(MAX_PATH - 1));
     WIN32_FIND_DATAA data;
-    const UniqueFind search(FindFirstFileA(atLimit.c_str(), &data));
+    const UniqueFindHandle search(FindFirstFileA(atLimit.c_str(), &data));
     EXPECT_NE(search.get(), INVALID_HANDLE_VALUE);
 
     SetLastError(0);
@@ -251,7 +243,7 @@ TEST_F(FindFiles, RefusesHandlesThatAreNoOpenSearch) {
 
 TEST_F(FindFiles, ASearchForOneEntryEndsAfterIt) {
     WIN32_FIND_DATAA data;
-    const UniqueFind search(FindFirstFileA((root_ + "\\sub").c_str(), &data));
+    const UniqueFindHandle search(FindFirstFileA((root_ + "\\sub").c_str(), &data));
     ASSERT_NE(search.get(), INVALID_HANDLE_VALUE);
     SetLastError(0);
     EXPECT_FALSE(FindNextFileA(search.get(), &data));

@@ -5,14 +5,10 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 namespace {
-
-struct LibraryFreer {
-    void operator()(HINSTANCE__* module) const { FreeLibrary(module); }
-};
-using UniqueLibrary = std::unique_ptr<HINSTANCE__, LibraryFreer>;
 
 using ShGetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 #include "tests/platform/scoped_environment.h"
 #include "tests/support/temp_dir.h"
@@ -22,11 +23,6 @@ std::string WindowsShaped(std::string hostPath) {
     }
     return "Z:" + hostPath;
 }
-
-struct LibraryFreer {
-    void operator()(HINSTANCE__* module) const { FreeLibrary(module); }
-};
-using UniqueLibrary = std::unique_ptr<HINSTANCE__, LibraryFreer>;
 
 // The documents folder lookup as callers reach it: through the loaded library, with HOME
 // and the XDG settings pointed into a scratch folder.
