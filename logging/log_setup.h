@@ -21,5 +21,5 @@ void SetUpLoggingUnder(const std::string& documentsFolder, const std::string& ba
 
 // Writes "<log root>\<base name>.ini" and returns its path.
 std::string GenerateLogConfiguration(const std::string& baseName, const std::string& logRoot,
-                                     std::int32_t first, std::int32_t second,
-                                     std::int32_t third, std::int32_t fourth);
+                                     std::int32_t first, std::int32_t second, std::int32_t third,
+                                     std::int32_t fourth);
