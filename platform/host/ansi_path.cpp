@@ -125,8 +125,8 @@ HostFullPath HostFullPathOf(const std::string& ansiPath) {
     return full;
 }
 
-std::string HostWindowsPath(const std::vector<std::string>& components) {
-    return "Z:" + Joined(components, '\\');
+std::string HostBackslashPath(const std::vector<std::string>& components) {
+    return Joined(components, '\\');
 }
 
 std::string HostOsPath(const std::vector<std::string>& components) {

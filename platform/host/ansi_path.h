@@ -18,17 +18,18 @@ std::string HostToOsPath(const char* ansiPath);
 
 // The components of a full path as Win32 forms it from the text alone: relative paths
 // taken against the current directory, "." and ".." resolved (".." stops at the root),
-// trailing dots stripped from every component and trailing spaces from the last. A path
-// that ends in a separator (or in a component of dots only) ends in an empty component.
-// No components: the root. Empty when the current directory cannot be read.
+// one trailing dot stripped from every component but the last, which loses all its trailing
+// dots and spaces. A path that ends in a separator (or in a component of dots only) ends in
+// an empty component. No components: the root. Empty when the current directory cannot be
+// read.
 struct HostFullPath {
     bool valid = false;
     std::vector<std::string> components;
 };
 HostFullPath HostFullPathOf(const std::string& ansiPath);
 
-// "Z:\a\b" in the ANSI code page; the root is "Z:\".
-std::string HostWindowsPath(const std::vector<std::string>& components);
+// "\a\b" in the ANSI code page, for a drive or UNC root to be put before; the root is "\".
+std::string HostBackslashPath(const std::vector<std::string>& components);
 // "/a/b" in UTF-8; the root is "/".
 std::string HostOsPath(const std::vector<std::string>& components);
 // A UTF-8 host path ("/a/b") as the layer hands paths out ("Z:\a\b").

@@ -87,14 +87,14 @@ std::optional<std::string> WindowsFullPath(const std::string& path) {
         }
         // The body resolves below the root; the root's own trailing separator joins them.
         const HostFullPath full = HostFullPathOf("\\" + body);
-        const std::string joined = HostWindowsPath(full.components).substr(2);
+        const std::string joined = HostBackslashPath(full.components);
         return IsSeparator(prefix.back()) ? prefix + joined.substr(1) : prefix + joined;
     }
     const HostFullPath full = HostFullPathOf(rest);
     if (!full.valid) {
         return std::nullopt;
     }
-    return prefix + HostWindowsPath(full.components).substr(2);
+    return prefix + HostBackslashPath(full.components);
 }
 
 }  // namespace
