@@ -153,6 +153,13 @@ DWORD DirectoryError(std::string osDirectory) {
                                                : HostErrorFromErrno(errno, osDirectory);
 }
 
+// The error of a search whose call on osPath failed with errno error: what is wrong with its
+// directory first, else what the call met.
+DWORD SearchError(int error, const std::string& osDirectory, const std::string& osPath) {
+    const DWORD directoryError = DirectoryError(osDirectory);
+    return directoryError != ERROR_SUCCESS ? directoryError : HostErrorFromErrno(error, osPath);
+}
+
 }  // namespace
 
 HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData) {
@@ -195,20 +202,14 @@ HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData) {
         }
         const std::string osPath = osDirectory + HostAnsiToUtf8(name);
         if (!FillFindData(osPath, name, findData)) {
-            const int error = errno;
-            const DWORD directoryError = DirectoryError(osDirectory);
-            return Fail(directoryError != ERROR_SUCCESS ? directoryError
-                                                        : HostErrorFromErrno(error, osPath));
+            return Fail(SearchError(errno, osDirectory, osPath));
         }
         return Searches().Add(std::make_unique<FileSearch>());
     }
 
     UniqueDirectory directory(opendir(osDirectory.c_str()));
     if (!directory) {
-        const int error = errno;
-        const DWORD directoryError = DirectoryError(osDirectory);
-        return Fail(directoryError != ERROR_SUCCESS ? directoryError
-                                                    : HostErrorFromErrno(error, osDirectory));
+        return Fail(SearchError(errno, osDirectory, osDirectory));
     }
     auto search = std::make_unique<FileSearch>(std::move(directory), osDirectory, name);
     if (!search->Next(findData)) {
