@@ -6,11 +6,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "tests/launcher/child_process.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/file_bytes.h"
 
 extern char** environ;
 
@@ -28,11 +28,6 @@ class FileActions {
   private:
     posix_spawn_file_actions_t actions_;
 };
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 }  // namespace
 
@@ -70,7 +65,7 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
     if (!WIFEXITED(status)) {
         throw std::runtime_error(program + " did not exit normally");
     }
-    return {WEXITSTATUS(status), ReadAll(errorFile)};
+    return {WEXITSTATUS(status), ReadFileBytes(errorFile)};
 }
 
 int ExitStatusOf(std::int32_t exitCode) {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
 #include "tests/launcher/launcher_process_fixture.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -21,17 +21,12 @@ std::string TodaysLogFile() {
     return name + "\\" + name + ".1.0.0Log_" + date + ".txt";
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST_F(LauncherProcessTest, ObjectsRecordLandsInTheConfiguredLogFile) {
     const LauncherCopy launcher(LauncherCopy::Component::kBeside);
     const ChildResult run = RunChild(launcher.Program(), {});
     ASSERT_EQ(run.exitStatus, 0) << run.errorOutput;
     const std::string logFile = ToLibraryPath(LogRoot() + "\\" + TodaysLogFile());
-    const std::string log = ReadAll(logFile);
+    const std::string log = ReadFileBytes(logFile);
     EXPECT_NE(log.find("[ INFO] "), std::string::npos) << logFile << ":\n" << log;
     EXPECT_NE(log.find(" - AppRun started: show command 10"), std::string::npos) << logFile << ":\n"
                                                                                  << log;

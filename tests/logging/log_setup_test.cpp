@@ -5,7 +5,6 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "logging/configuration_handoff.h"
 #include "platform/library_path.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -28,8 +28,7 @@ std::filesystem::path OnDisk(const std::string& ansiPath) {
 }
 
 std::string ReadBytes(const std::string& ansiPath) {
-    std::ifstream in(OnDisk(ansiPath), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadFileBytes(OnDisk(ansiPath));
 }
 
 void WriteBytes(const std::string& ansiPath, const std::string& bytes) {

@@ -6,20 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
 #include "logging/log_setup.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     TempDir temp;
@@ -42,7 +37,7 @@ TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     const std::filesystem::path logFile =
         documents / "Norvale" / "SystemLog" / base / (base + ".1.0.0Log_" + date + ".txt");
     ASSERT_TRUE(std::filesystem::exists(logFile)) << logFile;
-    const std::string log = ReadAll(logFile);
+    const std::string log = ReadFileBytes(logFile);
     EXPECT_NE(log.find("[ INFO] "), std::string::npos) << log;
     EXPECT_NE(log.find(" - start-up record"), std::string::npos) << log;
     EXPECT_EQ(log.find("too detailed"), std::string::npos) << log;

@@ -8,18 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "logging/log_setup.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 TEST(LoggingOverrideEndToEnd, OverrideUnderANonAsciiDocumentsFolderIsReadInTheCLocale) {
     TempDir temp;
@@ -47,7 +42,7 @@ TEST(LoggingOverrideEndToEnd, OverrideUnderANonAsciiDocumentsFolderIsReadInTheCL
     InitLogging();
     LOG4CXX_INFO(log4cxx::Logger::getLogger("override"), "start-up record");
 
-    EXPECT_EQ(ReadAll(logFile), "override start-up record\n");
+    EXPECT_EQ(ReadFileBytes(logFile), "override start-up record\n");
     EXPECT_FALSE(std::filesystem::exists(logRoot / "logging_override_end_to_end_tests.ini"));
     EXPECT_STREQ(std::setlocale(LC_ALL, nullptr), "C") << "the process locale is left alone";
 }
