@@ -14,11 +14,11 @@
 
 void InitLogging() {
     char modulePath[MAX_PATH] = {};
-    char drive[3] = {};
-    char directory[256] = {};
     char baseName[256] = {};
-    char extension[256] = {};
     if (GetModuleFileNameA(nullptr, modulePath, sizeof modulePath) != 0) {
+        char drive[3] = {};
+        char directory[256] = {};
+        char extension[256] = {};
         _splitpath(modulePath, drive, directory, baseName, extension);
     }
     SetUpLogging(baseName, 1, 0, 0, 0);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/win32.h"
@@ -136,11 +137,7 @@ std::string HostOsPath(const std::vector<std::string>& components) {
 
 std::string HostWindowsPathOfOsPath(const std::string& osPath) {
     std::string ansi = HostUtf8ToAnsi(osPath);
-    for (char& byte : ansi) {
-        if (byte == '/') {
-            byte = '\\';  // no trail byte is a '/', so every one is a separator
-        }
-    }
+    std::replace(ansi.begin(), ansi.end(), '/', '\\');  // no trail byte is a '/'
     return "Z:" + ansi;
 }
 

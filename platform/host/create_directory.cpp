@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -35,10 +36,8 @@ BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes) {
     if (full.components.empty()) {
         return Fail(ERROR_ALREADY_EXISTS);  // the root
     }
-    for (const std::string& component : full.components) {
-        if (!HostIsValidName(component)) {
-            return Fail(ERROR_INVALID_NAME);
-        }
+    if (!std::all_of(full.components.begin(), full.components.end(), HostIsValidName)) {
+        return Fail(ERROR_INVALID_NAME);
     }
     const std::string osPath = HostOsPath(full.components);
     if (mkdir(osPath.c_str(), 0777) != 0) {

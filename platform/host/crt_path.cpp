@@ -78,9 +78,7 @@ std::optional<std::string> WindowsFullPath(const std::string& path) {
     } else if (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) {
         const std::size_t rootLength = UncRootLength(rest);
         prefix = rest.substr(0, rootLength);
-        for (char& byte : prefix) {
-            byte = IsSeparator(byte) ? '\\' : byte;  // no trail byte is a separator here
-        }
+        std::replace_if(prefix.begin(), prefix.end(), IsSeparator, '\\');  // no trail byte is one
         const std::string body = rest.substr(rootLength);
         if (body.empty()) {
             return prefix;

@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -186,10 +187,8 @@ HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData) {
     const std::string writtenName = written.substr(written.rfind('/') + 1);
     const std::string name = HostHasWildcards(writtenName) ? writtenName : full.components.back();
     full.components.pop_back();
-    for (const std::string& directory : full.components) {
-        if (!HostIsValidName(directory)) {
-            return Fail(ERROR_INVALID_NAME);
-        }
+    if (!std::all_of(full.components.begin(), full.components.end(), HostIsValidName)) {
+        return Fail(ERROR_INVALID_NAME);
     }
     std::string osDirectory = HostOsPath(full.components);
     if (osDirectory.back() != '/') {

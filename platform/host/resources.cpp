@@ -72,12 +72,9 @@ HRSRC HandleOf(const host::ResourceEntry* entry) {
 const host::ResourceEntry* EntryOf(HRSRC resource) {
     const std::vector<host::ResourceEntry>& entries = ExecutableResources();
     const auto* entry = reinterpret_cast<const host::ResourceEntry*>(resource);
-    for (const host::ResourceEntry& candidate : entries) {
-        if (&candidate == entry) {
-            return entry;
-        }
-    }
-    return nullptr;
+    const bool givenOut = std::any_of(entries.begin(), entries.end(),
+                                      [&](const host::ResourceEntry& e) { return &e == entry; });
+    return givenOut ? entry : nullptr;
 }
 
 }  // namespace

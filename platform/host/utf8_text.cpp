@@ -1,5 +1,8 @@
 #include "platform/host/unicode_text.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace host {
 namespace {
 
@@ -56,12 +59,10 @@ LeadRule RuleOf(unsigned char lead) {
         {0xED, 0xED, {3, 0x80, 0x9F}}, {0xEE, 0xEF, {3, 0x80, 0xBF}}, {0xF0, 0xF0, {4, 0x90, 0xBF}},
         {0xF1, 0xF3, {4, 0x80, 0xBF}}, {0xF4, 0xF4, {4, 0x80, 0x8F}},
     };
-    for (const Range& range : kRanges) {
-        if (lead >= range.first && lead <= range.last) {
-            return range.rule;
-        }
-    }
-    return {0, 0, 0};  // never a lead byte
+    const Range* range = std::find_if(std::begin(kRanges), std::end(kRanges), [&](const Range& r) {
+        return lead >= r.first && lead <= r.last;
+    });
+    return range != std::end(kRanges) ? range->rule : LeadRule{0, 0, 0};  // never a lead byte
 }
 
 }  // namespace
