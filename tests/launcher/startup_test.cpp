@@ -14,7 +14,7 @@
 #include "logging/configuration_handoff.h"
 #include "tests/launcher/run_record_reader.h"
 #include "tests/launcher/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "temp_dir.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "platform/unique_handles.h"
 #include "platform/win32.h"
 #include "tests/platform/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "temp_dir.h"
 
 namespace {
 
