@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32.h"
+#include "scoped_code_page.h"
 #include "tests/platform/scoped_environment.h"
 
 namespace {

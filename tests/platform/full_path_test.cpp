@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32.h"
+#include "scoped_code_page.h"
 #include "tests/platform/scoped_environment.h"
 #include "temp_dir.h"
 

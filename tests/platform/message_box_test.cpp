@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "scoped_code_page.h"
 #include "tests/platform/scoped_environment.h"
 
 namespace {

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32.h"
-
 // Sets or clears environment variables; the earlier values return on destruction.
 class ScopedEnvironment {
   public:
@@ -42,15 +40,6 @@ class ScopedEnvironment {
     }
 
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
-
-// Fixes the ANSI code page for one test; the locale's choice returns afterwards.
-class ScopedCodePage {
-  public:
-    explicit ScopedCodePage(UINT codePage) { HostSetAnsiCodePage(codePage); }
-    ScopedCodePage(const ScopedCodePage&) = delete;
-    ScopedCodePage& operator=(const ScopedCodePage&) = delete;
-    ~ScopedCodePage() { HostSetAnsiCodePage(0); }
 };
 
 // Runs a test inside a directory; the earlier working directory returns afterwards.
