@@ -1,8 +1,6 @@
 // Test helpers that change process-wide settings and put them back when the test ends.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -40,29 +38,4 @@ class ScopedEnvironment {
     }
 
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
-
-// Runs a test inside a directory; the earlier working directory returns afterwards.
-class ScopedWorkingDirectory {
-  public:
-    explicit ScopedWorkingDirectory(const std::string& directory) {
-        char* current = getcwd(nullptr, 0);
-        if (current != nullptr) {
-            previous_ = current;
-            std::free(current);
-        }
-        changed_ = chdir(directory.c_str()) == 0;
-    }
-    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
-    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
-    ~ScopedWorkingDirectory() {
-        if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
-            std::abort();  // later tests would run in the wrong place
-        }
-    }
-    bool Changed() const { return changed_; }
-
-  private:
-    std::string previous_;
-    bool changed_ = false;
 };
