@@ -19,7 +19,7 @@
 #include "tests/launcher/child_process.h"
 #include "tests/launcher/launcher_copy.h"
 #include "tests/launcher/run_record_reader.h"
-#include "tests/launcher/scoped_environment.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 
 class LauncherProcessTest : public ::testing::Test {

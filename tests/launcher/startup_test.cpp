@@ -13,7 +13,7 @@
 #include "launcher/startup.h"
 #include "logging/configuration_handoff.h"
 #include "tests/launcher/run_record_reader.h"
-#include "tests/launcher/scoped_environment.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 
 namespace {

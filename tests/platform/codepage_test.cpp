@@ -4,7 +4,7 @@
 
 #include "platform/win32.h"
 #include "scoped_code_page.h"
-#include "tests/platform/scoped_environment.h"
+#include "scoped_environment.h"
 
 namespace {
 

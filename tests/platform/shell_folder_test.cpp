@@ -10,7 +10,7 @@
 #include "platform/unique_handles.h"
 #include "platform/win32.h"
 #include "scoped_code_page.h"
-#include "tests/platform/scoped_environment.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 
 namespace {
