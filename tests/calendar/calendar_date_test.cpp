@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/calendar/civil_reference.h"
+#include "civil_reference.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32.h"
-#include "tests/calendar/civil_reference.h"
+#include "civil_reference.h"
 
 namespace {
 

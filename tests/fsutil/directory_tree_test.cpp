@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/fsutil/scratch_folder.h"
-#include "tests/fsutil/shift_jis.h"
+#include "shift_jis_fixture.h"
 
 namespace {
 

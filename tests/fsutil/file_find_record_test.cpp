@@ -7,7 +7,7 @@
 #include "fsutil/file_find.h"
 #include "tests/fsutil/file_time_support.h"
 #include "tests/fsutil/finder_probe.h"
-#include "tests/fsutil/shift_jis.h"
+#include "shift_jis_fixture.h"
 
 namespace {
 

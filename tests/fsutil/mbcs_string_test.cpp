@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/fsutil/shift_jis.h"
+#include "shift_jis_fixture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "tests/support/temp_dir.h"
+#include "temp_dir.h"
 
 // A native path as paths from the platform spell it: Windows-shaped on both builds, the
 // host's root being drive Z:. A path that does not start at '/' is one already. Test paths

@@ -7,7 +7,7 @@
 
 #include "fsutil/directory_tree.h"
 #include "fsutil/file_find.h"
-#include "tests/fsutil/scoped_environment.h"
+#include "scoped_environment.h"
 #include "tests/fsutil/scratch_folder.h"
 
 namespace {

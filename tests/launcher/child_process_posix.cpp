@@ -9,8 +9,8 @@
 #include <stdexcept>
 
 #include "tests/launcher/child_process.h"
-#include "tests/support/temp_dir.h"
-#include "tests/support/file_bytes.h"
+#include "temp_dir.h"
+#include "file_bytes.h"
 
 extern char** environ;
 

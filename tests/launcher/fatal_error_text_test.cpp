@@ -7,7 +7,7 @@
 #include "launcher/resource_modules.h"
 #include "launcher/string_ids.h"
 #include "launcher/string_resource.h"
-#include "tests/launcher/shift_jis_texts.h"
+#include "shift_jis.h"
 
 namespace {
 

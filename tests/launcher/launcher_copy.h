@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/temp_dir.h"
+#include "temp_dir.h"
 
 class LauncherCopy {
   public:

@@ -19,8 +19,8 @@
 #include "tests/launcher/child_process.h"
 #include "tests/launcher/launcher_copy.h"
 #include "tests/launcher/run_record_reader.h"
-#include "tests/launcher/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "scoped_environment.h"
+#include "temp_dir.h"
 
 class LauncherProcessTest : public ::testing::Test {
   protected:

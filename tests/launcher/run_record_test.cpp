@@ -7,8 +7,8 @@
 
 #include "components/run_record.h"
 #include "tests/launcher/run_record_reader.h"
-#include "tests/launcher/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "scoped_environment.h"
+#include "temp_dir.h"
 
 namespace {
 

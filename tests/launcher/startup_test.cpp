@@ -13,8 +13,8 @@
 #include "launcher/startup.h"
 #include "logging/configuration_handoff.h"
 #include "tests/launcher/run_record_reader.h"
-#include "tests/launcher/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "scoped_environment.h"
+#include "temp_dir.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "calendar/format_calendar_date.h"
 #include "logging/configuration_handoff.h"
 #include "platform/library_path.h"
-#include "tests/support/temp_dir.h"
-#include "tests/support/file_bytes.h"
+#include "temp_dir.h"
+#include "file_bytes.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "logging/log_setup.h"
-#include "tests/support/temp_dir.h"
-#include "tests/support/file_bytes.h"
+#include "temp_dir.h"
+#include "file_bytes.h"
 
 namespace {
 

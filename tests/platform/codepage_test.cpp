@@ -3,7 +3,8 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "tests/platform/scoped_environment.h"
+#include "scoped_code_page.h"
+#include "scoped_environment.h"
 
 namespace {
 

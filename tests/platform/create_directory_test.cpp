@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "tests/platform/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "scoped_code_page.h"
+#include "temp_dir.h"
 
 namespace {
 

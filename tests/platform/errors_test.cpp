@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "platform/win32.h"
-#include "tests/support/temp_dir.h"
+#include "temp_dir.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "platform/win32.h"
-#include "tests/platform/scoped_environment.h"
+#include "scoped_environment.h"
 
 namespace {
 

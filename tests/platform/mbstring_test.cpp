@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "tests/platform/scoped_environment.h"
+#include "scoped_code_page.h"
 
 // Rows are what msvcrt gave under Wine (code page 932), except where Wine reads past the
 // count or the terminator: there they follow the run-time's documented source behaviour.

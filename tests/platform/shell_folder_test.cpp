@@ -9,8 +9,9 @@
 
 #include "platform/unique_handles.h"
 #include "platform/win32.h"
-#include "tests/platform/scoped_environment.h"
-#include "tests/support/temp_dir.h"
+#include "scoped_code_page.h"
+#include "scoped_environment.h"
+#include "temp_dir.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "tests/platform/scoped_environment.h"
+#include "scoped_code_page.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/platform/scoped_environment.h"
+#include "scoped_code_page.h"
 
 namespace {
 

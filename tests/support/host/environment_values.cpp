@@ -1,6 +1,7 @@
 #include <cstdlib>
+#include <ctime>
 
-#include "tests/launcher/scoped_environment.h"
+#include "environment_values.h"
 
 void SetEnvironmentValue(const std::string& name, const std::string& value) {
     setenv(name.c_str(), value.c_str(), 1);
@@ -8,4 +9,8 @@ void SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 void RemoveEnvironmentValue(const std::string& name) {
     unsetenv(name.c_str());
+}
+
+void ReloadTimeZone() {
+    tzset();
 }

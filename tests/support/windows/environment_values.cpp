@@ -1,6 +1,7 @@
 #include <cstdlib>
+#include <ctime>
 
-#include "tests/launcher/scoped_environment.h"
+#include "environment_values.h"
 
 // _putenv keeps the run-time's copy and the process environment, which children inherit,
 // in step. An empty value removes the variable.
@@ -10,4 +11,8 @@ void SetEnvironmentValue(const std::string& name, const std::string& value) {
 
 void RemoveEnvironmentValue(const std::string& name) {
     _putenv((name + "=").c_str());
+}
+
+void ReloadTimeZone() {
+    _tzset();
 }

@@ -1,5 +1,15 @@
-// Texts of the string table and of the fatal error message as code page 932 bytes.
+// Shift-JIS texts as code page 932 bytes. They only mean what they say under code page 932,
+// which both test builds run with.
 #pragma once
+
+// Macros where cases splice them into longer literals.
+
+// 表: lead byte 0x95, trail byte 0x5C, the code of the backslash.
+#define SJIS_HYOU "\x95\x5C"
+// ｱ: a single-byte katakana, high but no lead byte.
+#define SJIS_HALFWIDTH_A "\xB1"
+
+// Texts of the launcher's string table and of its fatal error message.
 
 // "AppRunオブジェクトの作成に失敗しました。"
 inline constexpr char kAppRunNotCreatedSjis[] =
