@@ -13,14 +13,16 @@
 #include "logging/log_setup.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
+#include "scoped_environment.h"
 
 namespace {
 
 TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     TempDir temp;
     const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
-    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
-    setenv("HOME", temp.Path().c_str(), 1);
+    ScopedEnvironment environment;
+    environment.Set("XDG_DOCUMENTS_DIR", documents.string());
+    environment.Set("HOME", temp.Path());
 
     CalendarDate today(0);
     today.SetToday();

@@ -13,6 +13,7 @@
 #include "logging/log_setup.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
+#include "scoped_environment.h"
 
 namespace {
 
@@ -24,8 +25,9 @@ TEST(LoggingOverrideEndToEnd, OverrideUnderANonAsciiDocumentsFolderIsReadInTheCL
                                             "Docs";
     const std::filesystem::path logRoot = documents / "Norvale" / "SystemLog";
     std::filesystem::create_directories(logRoot);
-    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
-    setenv("HOME", temp.Path().c_str(), 1);
+    ScopedEnvironment environment;
+    environment.Set("XDG_DOCUMENTS_DIR", documents.string());
+    environment.Set("HOME", temp.Path());
 
     // The properties reader takes bytes as Latin-1, so the log file it names is ASCII.
     const std::filesystem::path logFile = std::filesystem::path(temp.Path()) / "override.log";
