@@ -17,3 +17,14 @@ if(LAUNCHER_SANITIZE)
     target_compile_options(launcher_options INTERFACE ${sanitize_flags})
     target_link_options(launcher_options INTERFACE ${sanitize_flags})
 endif()
+
+# Fuzzing instruments every library for coverage; only the fuzz targets link libFuzzer's main.
+if(LAUNCHER_FUZZ)
+    if(WIN32 OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "Fuzz targets need the host build with clang (preset host-fuzz)")
+    endif()
+    set(fuzz_flags -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_compile_options(launcher_options INTERFACE ${fuzz_flags})
+    target_link_options(launcher_options INTERFACE ${fuzz_flags})
+endif()
