@@ -92,6 +92,22 @@ TEST_F(LogSetup, OverrideFileIsHandedOverAndNothingIsWritten) {
     EXPECT_EQ(ReadBytes(overrideFile), "anything the user likes");
 }
 
+// A folder under the override's name is the user's choice all the same: it goes to the
+// logging library unread, and nothing of ours is written beside it.
+TEST_F(LogSetup, OverrideThatIsAFolderIsHandedOverAndNothingIsWritten) {
+    const std::string overrideFolder = logRoot_ + "\\NDefault.ini";
+    std::filesystem::create_directories(OnDisk(overrideFolder));
+    const std::string localeBefore = std::setlocale(LC_ALL, nullptr);
+
+    SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
+
+    EXPECT_EQ(handedOver, std::vector<std::string>{overrideFolder});
+    EXPECT_FALSE(std::filesystem::exists(OnDisk(logRoot_ + "\\app.ini")));
+    EXPECT_FALSE(std::filesystem::exists(OnDisk(logRoot_ + "\\app")));
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), localeBefore);
+    EXPECT_TRUE(std::filesystem::is_empty(OnDisk(overrideFolder)));
+}
+
 TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
     const std::string date = TodayAsEightDigits();
     SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
