@@ -35,9 +35,9 @@ else()
     find_package(GTest REQUIRED)
 endif()
 
-# launcher_add_test(NAME source... [LIBS lib...])
+# launcher_add_test(NAME source... [LIBS lib...] [WINE_DLL_OVERRIDES name=order])
 function(launcher_add_test name)
-    cmake_parse_arguments(arg "" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(arg "" "WINE_DLL_OVERRIDES" "LIBS" ${ARGN})
     add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support GTest::gtest_main GTest::gmock
                                           launcher_options)
@@ -46,6 +46,9 @@ function(launcher_add_test name)
     set(environment "")
     if(NOT WIN32)
         set(environment ENVIRONMENT "LC_ALL=ja_JP.UTF-8" ENVIRONMENT_MODIFICATION "TZ=set:JST-9")
+    elseif(arg_WINE_DLL_OVERRIDES)
+        # Read by wine-run: a library of the test's own that must win over Wine's.
+        set(environment ENVIRONMENT "LAUNCHER_WINE_DLL_OVERRIDES=${arg_WINE_DLL_OVERRIDES}")
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST

@@ -9,12 +9,20 @@
 
 namespace {
 
-// A path ending in a slash would otherwise be its own parent and never stop climbing.
-void DropTrailingSeparator(std::string& path) {
-    const int last = static_cast<int>(path.size()) - 1;
-    if (last >= 0 && (ReverseFindChar(path, '\\') == last || ReverseFindChar(path, '/') == last)) {
+// A path ending in a slash would otherwise be its own parent and never stop climbing. The
+// system reads a run of separators as one, so the whole run goes.
+void DropTrailingSeparators(std::string& path) {
+    for (int last = static_cast<int>(path.size()) - 1;
+         last >= 0 && (ReverseFindChar(path, '\\') == last || ReverseFindChar(path, '/') == last);
+         --last) {
         path.pop_back();
     }
+}
+
+// Empty or separators only: a root, or no directory at all. A trail byte of 92 follows a lead
+// byte, so a directory of separators alone holds no double-byte character.
+bool IsRootOrNone(const char* directory) {
+    return std::strspn(directory, "\\/") == std::strlen(directory);
 }
 
 bool IsExistingDirectoryOrCreated(const std::string& parent) {
@@ -30,18 +38,18 @@ bool IsExistingDirectoryOrCreated(const std::string& parent) {
 
 bool CreateDirectoryTree(const std::string& path) {
     std::string target = path;
-    DropTrailingSeparator(target);
+    DropTrailingSeparators(target);
 
     std::string parent;
     {
         const ISplitPath split(target.c_str());
         // Directly below a root, or a bare name: nothing above it to look for.
-        if (std::strlen(split.directory) < 2) {
+        if (IsRootOrNone(split.directory)) {
             return MakeDirectory(path);
         }
         parent = std::string(split.drive) + split.directory.c_str();
     }
-    DropTrailingSeparator(parent);
+    DropTrailingSeparators(parent);
 
     if (!IsExistingDirectoryOrCreated(parent)) {
         return false;

@@ -6,7 +6,8 @@
 // Creates the directory named by path together with every missing directory above it, from
 // the top down. True when this call created the directory itself: false when it already
 // exists, or when a parent is no directory or cannot be created (directories created above
-// it stay). One trailing backslash or slash is ignored when looking for the parent.
+// it stay). Trailing backslashes or slashes are ignored when looking for the parent, and a
+// run of separators counts as one, as the system reads it.
 bool CreateDirectoryTree(const std::string& path);
 
 // True when at least one file or directory matches path; wildcards in the last component

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/host/ansi_path.h"
+#include "platform/host/loaded_library.h"
 #include "platform/host/shell_folder.h"
 #include "platform/win32.h"
 
@@ -54,6 +55,18 @@ BOOL SetDllDirectoryA(LPCSTR path) {
     return TRUE;
 }
 
+DWORD GetDllDirectoryA(DWORD bufferLength, LPSTR buffer) {
+    const std::string directory = HostDllDirectory().value_or("");
+    if (buffer != nullptr && bufferLength > directory.size()) {
+        std::memcpy(buffer, directory.c_str(), directory.size() + 1);
+        return static_cast<DWORD>(directory.size());
+    }
+    if (buffer != nullptr && bufferLength > 0) {
+        buffer[0] = '\0';
+    }
+    return static_cast<DWORD>(directory.size() + 1);
+}
+
 std::optional<std::string> HostDllDirectory() {
     const std::lock_guard<std::mutex> lock(g_dllDirectoryMutex);
     return g_dllDirectory;
@@ -61,6 +74,14 @@ std::optional<std::string> HostDllDirectory() {
 
 int HostBuiltinLibraryReferences() {
     return g_builtinReferences.load();
+}
+
+HMODULE HostLoadedLibraryHandle(LPCSTR moduleName) {
+    if (moduleName == nullptr || !IsBuiltinName(WithDefaultExtension(moduleName).c_str()) ||
+        g_builtinReferences.load() == 0) {
+        return nullptr;
+    }
+    return BuiltinModule();
 }
 
 HMODULE LoadLibraryA(LPCSTR fileName) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/host/loaded_library.h"
 #include "platform/host/resource_image.h"
 #include "platform/win32.h"
 
@@ -81,8 +82,11 @@ const host::ResourceEntry* EntryOf(HRSRC resource) {
 
 HMODULE GetModuleHandleA(LPCSTR moduleName) {
     if (moduleName != nullptr) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return nullptr;
+        const HMODULE loaded = HostLoadedLibraryHandle(moduleName);
+        if (loaded == nullptr) {
+            SetLastError(ERROR_MOD_NOT_FOUND);
+        }
+        return loaded;
     }
     return reinterpret_cast<HMODULE>(const_cast<char*>(&kExecutableModule));
 }

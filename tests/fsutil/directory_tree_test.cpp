@@ -34,6 +34,9 @@ TEST(CreateDirectoryTree, CreatesWhatIsMissingBelowTheFirstExistingParent) {
         {"trailing slash", {"a"}, {}, "a/b/c/", true, {"a/b", "a/b/c"}, {}},
         {"slashes throughout", {}, {}, "s/t", true, {"s", "s/t"}, {}},
         {"mixed separators", {}, {}, "x\\y/z\\", true, {"x/y/z"}, {}},
+        {"two separators below an existing folder", {"a"}, {}, "a\\\\b", true, {"a/b"}, {}},
+        {"two separators in a missing chain", {}, {}, "m\\\\n\\o", true, {"m/n", "m/n/o"}, {}},
+        {"two trailing separators", {"a"}, {}, "a\\b\\\\", true, {"a/b"}, {}},
     };
     for (const TreeCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -91,14 +94,18 @@ TEST(CreateDirectoryTree, DirectlyBelowADriveRoot) {
     if (folder.size() < 2 || folder[1] != ':') {
         GTEST_SKIP() << "no drive root here";
     }
-    const std::string path =
-        folder.substr(0, 2) + "\\launcher-fsutil-" + std::to_string(std::random_device()());
-    const bool created = CreateDirectoryTree(path);
-    const bool exists = std::filesystem::is_directory(path);
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    EXPECT_TRUE(created);
-    EXPECT_TRUE(exists);
+    // A drive root (D:\) joined with \name gives two separators.
+    for (const char* root : {"\\", "\\\\"}) {
+        SCOPED_TRACE(root);
+        const std::string name = "launcher-fsutil-" + std::to_string(std::random_device()());
+        const bool created = CreateDirectoryTree(folder.substr(0, 2) + root + name);
+        const std::string path = folder.substr(0, 2) + "\\" + name;
+        const bool exists = std::filesystem::is_directory(path);
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+        EXPECT_TRUE(created);
+        EXPECT_TRUE(exists);
+    }
 }
 
 using CreateDirectoryTreeShiftJis = ShiftJisTest;

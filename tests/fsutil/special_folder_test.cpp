@@ -81,6 +81,37 @@ TEST_F(SpecialFolderTest, UnknownFoldersAreNotFound) {
     }
 }
 
+struct ReleaseCase {
+    const char* name;
+    int folder;
+    bool retry;
+    bool found;
+};
+
+// Found or not, a lookup leaves the shell-folder library unloaded and the current directory
+// out of the library search order, whatever directory was set before.
+TEST_F(SpecialFolderTest, EveryLookupFreesTheLibraryAndResetsTheDllDirectory) {
+    const ReleaseCase cases[] = {
+        {"documents", CSIDL_PERSONAL, true, true},
+        {"unknown folder", 0x7E, false, false},
+        {"unknown folder, retried", 0x7E, true, false},
+    };
+    for (const ReleaseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(GetModuleHandleA("shfolder.dll"), nullptr);
+        ASSERT_TRUE(SetDllDirectoryA("C:\\plugins"));
+
+        char buffer[MAX_PATH] = {};
+        EXPECT_EQ(GetSpecialFolderPath(buffer, c.folder, c.retry), c.found);
+
+        EXPECT_EQ(GetModuleHandleA("shfolder.dll"), nullptr);
+        char directory[MAX_PATH] = "untouched";
+        EXPECT_EQ(GetDllDirectoryA(sizeof directory, directory), 0u);
+        EXPECT_STREQ(directory, "");
+    }
+    SetDllDirectoryA(nullptr);
+}
+
 TEST_F(SpecialFolderTest, TheBufferStartsEmptyAndANullBufferIsRefused) {
     char buffer[MAX_PATH] = "stale";
     GetSpecialFolderPath(buffer, 0x7E, false);

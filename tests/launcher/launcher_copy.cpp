@@ -19,15 +19,15 @@ void CopyBeside(const std::filesystem::path& from, const std::filesystem::path& 
 
 }  // namespace
 
-LauncherCopy::LauncherCopy(Component component) {
+LauncherCopy::LauncherCopy(Component component, const std::string& programName) {
     const std::filesystem::path source = BuildOutputFolder();
     const std::filesystem::path folder = std::filesystem::path(scratch_.Path()) / "launcher copy";
     std::filesystem::create_directory(folder);
-    CopyBeside(source, folder, LAUNCHER_PROGRAM_NAME);
+    std::filesystem::copy_file(source / LAUNCHER_PROGRAM_NAME, folder / programName);
     // Without the shared assembly's manifest Windows refuses the launcher's own.
     CopyBeside(source, folder, "Norvale.Linkage.Shared.manifest");
     if (component == Component::kBeside) {
         CopyBeside(source, folder, COMPONENT_LIBRARY_NAME);
     }
-    program_ = folder / LAUNCHER_PROGRAM_NAME;
+    program_ = folder / programName;
 }

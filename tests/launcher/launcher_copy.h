@@ -11,7 +11,9 @@ class LauncherCopy {
   public:
     enum class Component { kBeside, kMissing };
 
-    explicit LauncherCopy(Component component);
+    // programName: the copy's file name, the built launcher's own by default.
+    explicit LauncherCopy(Component component,
+                          const std::string& programName = LAUNCHER_PROGRAM_NAME);
 
     // The copied launcher's path.
     std::string Program() const { return program_.string(); }

@@ -47,6 +47,19 @@ UniqueBstr NoCommandString(const char*) {
     return nullptr;
 }
 
+// The object whose command string is freed next: the freer notes the free among its calls,
+// so the free and the release show in the order they happened.
+RecordingAppRun* g_commandStringUser = nullptr;
+
+void WINAPI NoteFreeThenFree(BSTR text) {
+    g_commandStringUser->calls.push_back("FreeCommandString");
+    SysFreeString(text);
+}
+
+UniqueBstr NotedCommandString(const char* commandLine) {
+    return UniqueBstr(MakeCommandString(commandLine).release(), BstrFreer{&NoteFreeThenFree});
+}
+
 struct ResultCase {
     std::int32_t runResult;
 };
@@ -71,6 +84,17 @@ TEST_P(RunAppRunTest, RunsOnceThenReleasesOnceAndPassesTheResultThrough) {
 INSTANTIATE_TEST_SUITE_P(Results, RunAppRunTest,
                          ::testing::Values(ResultCase{0}, ResultCase{1}, ResultCase{-1},
                                            ResultCase{static_cast<std::int32_t>(0x80004005)}));
+
+// Lifetimes nest: the string, made after the object was created, goes before it is released.
+TEST(RunAppRunTest, TheCommandStringIsFreedWhileTheObjectIsStillHeld) {
+    RecordingAppRun appRun(3);
+    g_commandStringUser = &appRun;
+    const std::optional<int> result =
+        RunAppRun(UniqueInterface<IAppRun>(&appRun), "app.exe", 10, &NotedCommandString);
+    g_commandStringUser = nullptr;
+    EXPECT_EQ(result, std::optional<int>(3));
+    EXPECT_EQ(appRun.calls, (std::vector<std::string>{"Run", "FreeCommandString", "Release"}));
+}
 
 TEST(RunAppRunTest, WithoutACommandStringRunIsSkippedAndTheObjectStillReleased) {
     RecordingAppRun appRun(5);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -92,6 +93,22 @@ TEST_F(LogSetup, OverrideFileIsHandedOverAndNothingIsWritten) {
     EXPECT_EQ(ReadBytes(overrideFile), "anything the user likes");
 }
 
+// A folder under the override's name is the user's choice all the same: it goes to the
+// logging library unread, and nothing of ours is written beside it.
+TEST_F(LogSetup, OverrideThatIsAFolderIsHandedOverAndNothingIsWritten) {
+    const std::string overrideFolder = logRoot_ + "\\NDefault.ini";
+    std::filesystem::create_directories(OnDisk(overrideFolder));
+    const std::string localeBefore = std::setlocale(LC_ALL, nullptr);
+
+    SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
+
+    EXPECT_EQ(handedOver, std::vector<std::string>{overrideFolder});
+    EXPECT_FALSE(std::filesystem::exists(OnDisk(logRoot_ + "\\app.ini")));
+    EXPECT_FALSE(std::filesystem::exists(OnDisk(logRoot_ + "\\app")));
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), localeBefore);
+    EXPECT_TRUE(std::filesystem::is_empty(OnDisk(overrideFolder)));
+}
+
 TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
     const std::string date = TodayAsEightDigits();
     SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
@@ -133,6 +150,45 @@ TEST_F(LogSetup, LogFileValueIsOnePathInOneEncoding) {
             written.find("log4j.appender.nAppender.File = " + DoubledBackslashes(logFile) + "\r\n"),
             std::string::npos)
             << written;
+    }
+}
+
+struct SeparatorEndCase {
+    const char* what;
+    std::string documents;  // ends in a separator; empty: none to spare on this build
+};
+
+// A documents folder that ends in a separator, as a drive root does, is taken as it is: the
+// log root holds two adjacent backslashes, which line 5 doubles like any other. The folders
+// and the file are made all the same, at the first start.
+TEST_F(LogSetup, DocumentsFolderEndingInASeparatorIsTakenAsItIs) {
+    const char* const scratchDrive = std::getenv("LAUNCHER_SCRATCH_DRIVE");
+    const SeparatorEndCase cases[] = {
+        {"folder", documents_ + "\\"},
+        {"drive root", scratchDrive == nullptr ? "" : std::string(scratchDrive) + "\\"},
+    };
+    const std::string date = TodayAsEightDigits();
+    for (const SeparatorEndCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.documents.empty()) {
+            continue;
+        }
+        // The scratch drive outlives a test run.
+        std::filesystem::remove_all(OnDisk(c.documents + "Norvale"));
+        handedOver.clear();
+        const std::string logRoot = c.documents + "\\Norvale\\SystemLog";
+
+        SetUpLoggingUnder(c.documents, "app", 1, 0, 0, 0);
+
+        EXPECT_EQ(handedOver, std::vector<std::string>{logRoot + "\\app.ini"});
+        EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot + "\\app")));
+        const std::string logFile = ToLibraryPath(logRoot + "\\app\\app.1.0.0Log_" + date + ".txt");
+        const std::string written = ReadBytes(logRoot + "\\app.ini");
+        EXPECT_NE(
+            written.find("log4j.appender.nAppender.File = " + DoubledBackslashes(logFile) + "\r\n"),
+            std::string::npos)
+            << written;
+        std::filesystem::remove_all(OnDisk(c.documents + "Norvale"));
     }
 }
 

@@ -65,6 +65,22 @@ TEST(BuiltinShellFolderLibrary, CannotBeFreedMoreOftenThanLoaded) {
     }
 }
 
+TEST(BuiltinShellFolderLibrary, HasAModuleHandleOnlyWhileLoaded) {
+    ASSERT_EQ(HostBuiltinLibraryReferences(), 0);
+    EXPECT_EQ(GetModuleHandleA("shfolder.dll"), nullptr);
+    {
+        const UniqueLibrary first(LoadLibraryA("shfolder.dll"));
+        const UniqueLibrary second(LoadLibraryA("shfolder.dll"));
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(GetModuleHandleA("SHFOLDER.DLL"), first.get());
+        EXPECT_EQ(GetModuleHandleA("shfolder"), first.get());
+        EXPECT_EQ(GetModuleHandleA("shfolder."), nullptr);
+    }
+    SetLastError(0);
+    EXPECT_EQ(GetModuleHandleA("shfolder.dll"), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+}
+
 TEST(SharedObjects, LoadWithDlopenAndGiveTheirFunctions) {
     const UniqueLibrary library(LoadLibraryA("libm.so.6"));
     ASSERT_NE(library, nullptr);
@@ -96,6 +112,36 @@ TEST(DllDirectory, IsRecordedUntilReset) {
     EXPECT_EQ(HostDllDirectory(), std::optional<std::string>("C:\\plugins"));
     EXPECT_TRUE(SetDllDirectoryA(nullptr));
     EXPECT_EQ(HostDllDirectory(), std::nullopt);
+}
+
+struct DllDirectoryReadCase {
+    const char* set;  // null: none set
+    DWORD bufferLength;
+    DWORD result;
+    const char* read;
+};
+
+// As Windows (Wine 8) answers: the length without the terminator when the text fits, else the
+// size it needs with the terminator, and an empty buffer.
+TEST(DllDirectory, ReadsBackWhatWasSet) {
+    const DllDirectoryReadCase cases[] = {
+        {nullptr, MAX_PATH, 0, ""},
+        {"", MAX_PATH, 0, ""},
+        {"C:\\plugins", MAX_PATH, 10, "C:\\plugins"},
+        {"C:\\plugins", 11, 10, "C:\\plugins"},
+        {"C:\\plugins", 10, 11, ""},
+        {"C:\\plugins", 3, 11, ""},
+    };
+    for (const DllDirectoryReadCase& c : cases) {
+        SCOPED_TRACE(std::string(c.set == nullptr ? "(none)" : c.set) + " into " +
+                     std::to_string(c.bufferLength));
+        SetDllDirectoryA(c.set);
+        char buffer[MAX_PATH] = "untouched";
+        EXPECT_EQ(GetDllDirectoryA(c.bufferLength, buffer), c.result);
+        EXPECT_STREQ(buffer, c.read);
+    }
+    SetDllDirectoryA(nullptr);
+    EXPECT_EQ(GetDllDirectoryA(0, nullptr), 1u) << "the size for an empty text";
 }
 
 }  // namespace

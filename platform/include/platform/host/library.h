@@ -14,6 +14,9 @@ BOOL SetDllDirectoryA(LPCSTR path);
 HMODULE LoadLibraryA(LPCSTR fileName);
 FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 BOOL FreeLibrary(HMODULE module);
+// The directory SetDllDirectoryA set, "" when none: its length when it fits bufferLength with
+// its terminator, else the length the buffer needs, terminator included, and "" in the buffer.
+DWORD GetDllDirectoryA(DWORD bufferLength, LPSTR buffer);
 
 // Host-only, for tests: the last directory given to SetDllDirectoryA (none after a null
 // one), and how many loads of the built-in "shfolder.dll" are not yet freed.

@@ -19,7 +19,8 @@ using HRSRC = struct HRSRC__*;
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814
 #define ERROR_RESOURCE_LANG_NOT_FOUND 1815
 
-// The executable's handle for a null name; other names are not known (ERROR_MOD_NOT_FOUND).
+// The executable's handle for a null name; the built-in "shfolder.dll" while it is loaded;
+// other names are not known (ERROR_MOD_NOT_FOUND).
 HMODULE GetModuleHandleA(LPCSTR moduleName);
 HMODULE GetModuleHandleW(LPCWSTR moduleName);
 
