@@ -9,7 +9,7 @@
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
 #include "tests/launcher/launcher_process_fixture.h"
-#include "tests/support/file_bytes.h"
+#include "file_bytes.h"
 
 namespace {
 

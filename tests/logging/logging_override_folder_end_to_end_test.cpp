@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "logging/log_setup.h"
-#include "tests/support/temp_dir.h"
+#include "scoped_environment.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -28,8 +29,9 @@ TEST(LoggingOverrideFolderEndToEnd, TheFolderConfiguresNothingAndNothingIsWritte
     TempDir temp;
     const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Docs";
     std::filesystem::create_directories(documents / "Norvale" / "SystemLog" / "NDefault.ini");
-    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
-    setenv("HOME", temp.Path().c_str(), 1);
+    ScopedEnvironment environment;
+    environment.Set("XDG_DOCUMENTS_DIR", documents.string());
+    environment.Set("HOME", temp.Path());
 
     InitLogging();
     LOG4CXX_INFO(log4cxx::Logger::getLogger("folder"), "start-up record");
