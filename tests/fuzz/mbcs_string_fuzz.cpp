@@ -95,6 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string replacement = provider.ConsumeRandomLengthString(8);
     const std::string text = provider.ConsumeRemainingBytesAsString();
 
+    // The lead bytes of code page 932; every walk here relies on them.
+    const auto value = static_cast<unsigned char>(byte);
+    Require(IsLeadByte(byte) ==
+            ((value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC)));
+
     Require(ReverseFindChar(text, byte) == ReferenceReverseFind(text, byte));
 
     std::string replaced = text;
