@@ -26,11 +26,19 @@ void ReplaceAll(std::string& text, const std::string& search, const std::string&
     if (search.empty()) {
         return;
     }
+    // A search that ends in a lead byte must not take the lead byte of a double-byte
+    // character in text: that would leave its trail byte standing alone.
+    std::size_t searchEnd = 0;
+    while (searchEnd < search.size()) {
+        searchEnd += IsLeadByte(search[searchEnd]) ? 2 : 1;
+    }
+    const bool endsInLeadByte = searchEnd > search.size();
     std::string result;
     result.reserve(text.size());
     std::size_t position = 0;
     while (position < text.size()) {
-        if (text.compare(position, search.size(), search) == 0) {
+        const bool endsOnBoundary = !endsInLeadByte || position + search.size() == text.size();
+        if (endsOnBoundary && text.compare(position, search.size(), search) == 0) {
             result += replacement;
             position += search.size();
             continue;

@@ -65,6 +65,11 @@ TEST_F(ReplaceAllTest, ReplacesWholeCharactersLeftToRight) {
         {"x" SJIS_HYOU, "\x5C", "!", "x" SJIS_HYOU},
         {SJIS_HYOU SJIS_HYOU, SJIS_HYOU, "a", "aa"},
         {SJIS_HALFWIDTH_A "\\", "\\", "/", SJIS_HALFWIDTH_A "/"},
+        // A search ending in a lead byte matches no double-byte character's first half...
+        {"0" SJIS_HYOU, "0\x95", "x", "0" SJIS_HYOU},
+        {SJIS_HYOU "a", "\x95", "", SJIS_HYOU "a"},
+        // ...only a lead byte that ends the text.
+        {"a\x95", "\x95", "b", "ab"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.text) + " " + ::testing::PrintToString(c.search));
