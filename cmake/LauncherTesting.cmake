@@ -35,9 +35,10 @@ else()
     find_package(GTest REQUIRED)
 endif()
 
-# launcher_add_test(NAME source... [LIBS lib...] [WINE_DLL_OVERRIDES name=order])
+# launcher_add_test(NAME source... [LIBS lib...] [WINE_DLL_OVERRIDES name=order] [ONE_AT_A_TIME])
+# ONE_AT_A_TIME: the program's tests share a file, so ctest never runs two of them at once.
 function(launcher_add_test name)
-    cmake_parse_arguments(arg "" "WINE_DLL_OVERRIDES" "LIBS" ${ARGN})
+    cmake_parse_arguments(arg "ONE_AT_A_TIME" "WINE_DLL_OVERRIDES" "LIBS" ${ARGN})
     add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support GTest::gtest_main GTest::gmock
                                           launcher_options)
@@ -50,8 +51,12 @@ function(launcher_add_test name)
         # Read by wine-run: a library of the test's own that must win over Wine's.
         set(environment ENVIRONMENT "LAUNCHER_WINE_DLL_OVERRIDES=${arg_WINE_DLL_OVERRIDES}")
     endif()
+    set(lock "")
+    if(arg_ONE_AT_A_TIME)
+        set(lock RESOURCE_LOCK ${name})
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
-        PROPERTIES TIMEOUT 300 ${environment})
+        PROPERTIES TIMEOUT 300 ${environment} ${lock})
 endfunction()
