@@ -10,7 +10,7 @@ if(WIN32)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     # Only the tests run this code; optimising gtest-all alone took half a minute per build.
     foreach(library gtest gtest_main gmock gmock_main)
-        target_compile_options(${library} PRIVATE $<$<CONFIG:RelWithDebInfo,Release,MinSizeRel>:-O0>)
+        target_compile_options(${library} PRIVATE $<$<CONFIG:RelWithDebInfo,Release,MinSizeRel>:-O0> -g0)
     endforeach()
     # googletest 1.11 and later define these aliases themselves.
     if(NOT TARGET GTest::gtest_main)
