@@ -42,7 +42,6 @@ function(launcher_add_test name)
     add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support GTest::gtest_main GTest::gmock
                                           launcher_options)
-    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
     # Host tests see the locale and time zone of our users' machines, as the Wine runs do.
     set(environment "")
     if(NOT WIN32)

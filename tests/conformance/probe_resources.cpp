@@ -7,8 +7,8 @@
 #include "launcher/resource_modules.h"
 #include "launcher/string_ids.h"
 #include "launcher/string_resource.h"
-#include "tests/conformance/probe_hresult.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_hresult.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
-#include "tests/launcher/launcher_process_fixture.h"
+#include "launcher_process_fixture.h"
 #include "file_bytes.h"
 
 namespace {
