@@ -28,7 +28,7 @@ std::string TodayAsEightDigits() {
     CalendarDate today(0);
     today.SetToday();
     std::string date;
-    FormatCalendarDate(today, 0x70, date);
+    FormatCalendarDate(today, kFormatYearMonthDay, date);
     return date;
 }
 
