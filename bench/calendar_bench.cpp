@@ -12,7 +12,7 @@
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
-#include "tests/support/civil_reference.h"
+#include "civil_reference.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ void BM_FormatCalendarDate0x70(benchmark::State& state) {
     std::string out;
     std::size_t i = 0;
     for (auto _ : state) {
-        std::int32_t length = FormatCalendarDate(dates[i], 0x70, out);
+        std::int32_t length = FormatCalendarDate(dates[i], kFormatYearMonthDay, out);
         benchmark::DoNotOptimize(length);
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();

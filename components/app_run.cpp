@@ -1,9 +1,9 @@
-#include "components/app_run.h"
+#include "app_run.h"
 
 #include <string>
 
 #include "components/exit_code_option.h"
-#include "components/run_log.h"
+#include "run_log.h"
 #include "components/run_record.h"
 #include "components/utf8_text.h"
 #include "launcher/launch_ids.h"

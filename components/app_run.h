@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "components/com_object.h"
+#include "com_object.h"
 #include "launcher/app_run_interface.h"
 
 class AppRun final : public ComObject<IAppRun> {

@@ -1,6 +1,6 @@
-#include "components/app_run_factory.h"
+#include "app_run_factory.h"
 
-#include "components/app_run.h"
+#include "app_run.h"
 #include "components/module_lifetime.h"
 
 AppRunFactory::AppRunFactory() : ComObject(IID_IClassFactory) {}

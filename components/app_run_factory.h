@@ -1,7 +1,7 @@
 // The class object through which COM creates AppRun objects.
 #pragma once
 
-#include "components/com_object.h"
+#include "com_object.h"
 #include "platform/win32.h"
 
 class AppRunFactory final : public ComObject<IClassFactory> {

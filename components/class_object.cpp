@@ -1,6 +1,6 @@
 #include "components/class_object.h"
 
-#include "components/app_run_factory.h"
+#include "app_run_factory.h"
 #include "launcher/launch_ids.h"
 
 HRESULT GetAppRunClassObject(REFCLSID clsid, REFIID iid, void** object) {

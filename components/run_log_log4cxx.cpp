@@ -1,6 +1,6 @@
 #include <log4cxx/logger.h>
 
-#include "components/run_log.h"
+#include "run_log.h"
 
 void LogRunStarted(std::int32_t showCommand) {
     // The launcher configured the library for the whole process before creating us.

@@ -1,4 +1,4 @@
-#include "launcher/fatal_error.h"
+#include "fatal_error.h"
 
 #include "launcher/fatal_error_text.h"
 #include "launcher/resource_modules.h"

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "launcher/command_string.h"
-#include "launcher/fatal_error.h"
+#include "fatal_error.h"
 #include "launcher/launch_ids.h"
 #include "launcher/string_ids.h"
 

@@ -1,6 +1,6 @@
 #include "launcher/startup.h"
 
-#include "launcher/com_apartment.h"
+#include "com_apartment.h"
 #include "launcher/launch_app_run.h"
 #include "logging/log_setup.h"
 #include "platform/win32.h"

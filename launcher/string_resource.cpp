@@ -3,12 +3,12 @@
 #include <climits>
 
 #include "launcher/string_table_block.h"
+#include "platform/resource_type.h"
 
 namespace {
 
-// RT_STRING is spelt narrow when UNICODE is not defined; the wide calls need the wide id.
 LPCWSTR StringTableType() {
-    return MAKEINTRESOURCEW(6);
+    return WideResourceType(RT_STRING);
 }
 
 // Resource memory belongs to the module; nothing here needs freeing.

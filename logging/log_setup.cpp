@@ -56,7 +56,7 @@ std::string GenerateLogConfiguration(const std::string& baseName, const std::str
     CalendarDate today(0);
     today.SetToday();
     std::string dateText;
-    FormatCalendarDate(today, 0x70, dateText);
+    FormatCalendarDate(today, kFormatYearMonthDay, dateText);
 
     // Converted as one path, so directory and base name share one encoding.
     const std::string logFileValue = EscapeBackslashes(ToLibraryPath(ComposeLogFilePath(

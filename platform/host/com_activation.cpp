@@ -4,12 +4,12 @@
 
 #include "platform/host/com_libraries.h"
 #include "platform/host/manifest_classes.h"
+#include "platform/resource_type.h"
 #include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 namespace {
 
-constexpr WORD kManifestType = 24;
 constexpr WORD kApplicationManifestId = 1;
 
 // What every component library exports, with C linkage.
@@ -19,7 +19,7 @@ using GetClassObjectEntry = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, LPVOID*);
 std::optional<std::string> DeclaredLibrary(REFCLSID clsid) {
     const HMODULE executable = GetModuleHandleW(nullptr);
     const HRSRC manifest = FindResourceW(executable, MAKEINTRESOURCEW(kApplicationManifestId),
-                                         MAKEINTRESOURCEW(kManifestType));
+                                         WideResourceType(RT_MANIFEST));
     if (manifest == nullptr) {
         return std::nullopt;
     }

@@ -50,6 +50,21 @@ TEST(FormatCalendarDate, FlagsSelectThePieces) {
     }
 }
 
+// The names callers use give the forms they promise.
+TEST(FormatCalendarDate, NamedFlagsGiveTheirForms) {
+    const Case cases[] = {
+        {kFormatYear, "2026"},
+        {kFormatMonth, "12"},
+        {kFormatDay, "06"},
+        {kFormatYearMonthDay, "20261206"},
+        {kFormatYearMonthDay | kFormatEraYear, "R081206"},
+    };
+    const CalendarDate date(2026, 12, 6);
+    for (const Case& c : cases) {
+        ExpectFormats(date, c);
+    }
+}
+
 TEST(FormatCalendarDate, EraFormAcrossEraBoundaries) {
     struct DatedCase {
         std::int32_t year;

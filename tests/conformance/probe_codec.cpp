@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "tests/conformance/probe_sections.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/conformance/probe_sections.h"
+#include "probe_sections.h"
 
 namespace {
 

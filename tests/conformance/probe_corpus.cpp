@@ -1,4 +1,4 @@
-#include "tests/conformance/probe_corpus.h"
+#include "probe_corpus.h"
 
 std::uint64_t SplitMix64::Next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "tests/conformance/probe_find_entry.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_find_entry.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "fsutil/directory_tree.h"
 #include "fsutil/file_find.h"
-#include "tests/conformance/probe_find_entry.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_find_entry.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tests/conformance/probe_find_entry.h"
+#include "probe_find_entry.h"
 
 #include <cstdio>
 
-#include "tests/conformance/probe_output.h"
+#include "probe_output.h"
 
 std::string FileTimeText(const FILETIME& time) {
     return Hex32(time.dwHighDateTime) + Hex32(time.dwLowDateTime);

@@ -2,8 +2,8 @@
 #include <cctype>
 
 #include "fsutil/special_folder.h"
-#include "tests/conformance/probe_hresult.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_hresult.h"
+#include "probe_sections.h"
 
 namespace {
 

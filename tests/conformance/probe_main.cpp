@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tests/conformance/probe_sections.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/conformance/probe_corpus.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_corpus.h"
+#include "probe_sections.h"
 
 namespace {
 

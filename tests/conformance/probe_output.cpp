@@ -1,4 +1,4 @@
-#include "tests/conformance/probe_output.h"
+#include "probe_output.h"
 
 void ProbeOutput::Line(std::string_view section, std::string_view key, std::string_view value) {
     std::string line;

@@ -4,8 +4,8 @@
 
 #include "fsutil/mbcs_string.h"
 #include "fsutil/split_path.h"
-#include "tests/conformance/probe_corpus.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_corpus.h"
+#include "probe_sections.h"
 
 namespace {
 

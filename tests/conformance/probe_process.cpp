@@ -1,8 +1,8 @@
 // The process's own command line and file name, OLE strings and the COM apartment.
 #include <cstring>
 
-#include "tests/conformance/probe_hresult.h"
-#include "tests/conformance/probe_sections.h"
+#include "probe_hresult.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include "launcher/resource_modules.h"
 #include "launcher/string_ids.h"
 #include "launcher/string_resource.h"
-#include "tests/conformance/probe_hresult.h"
-#include "tests/conformance/probe_sections.h"
+#include "platform/resource_type.h"
+#include "probe_hresult.h"
+#include "probe_sections.h"
 
 namespace {
 
-// RT_STRING spelt wide, as the wide calls need it.
 LPCWSTR StringType() {
-    return MAKEINTRESOURCEW(6);
+    return WideResourceType(RT_STRING);
 }
 
 std::string BlockText(HRSRC block) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/conformance/probe_output.h"
+#include "probe_output.h"
 
 struct ProbeContext {
     // The generated tree, as a Windows path without a trailing separator ("Z:\...\tree").

@@ -1,7 +1,7 @@
 // The run-time's 64-bit calendar time in Japan time (TZ=JST-9 on both runs).
 #include <cstdio>
 
-#include "tests/conformance/probe_sections.h"
+#include "probe_sections.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/fsutil/scratch_folder.h"
+#include "scratch_folder.h"
 #include "shift_jis_fixture.h"
 
 namespace {

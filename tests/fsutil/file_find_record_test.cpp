@@ -5,8 +5,8 @@
 #include <string>
 
 #include "fsutil/file_find.h"
-#include "tests/fsutil/file_time_support.h"
-#include "tests/fsutil/finder_probe.h"
+#include "file_time_support.h"
+#include "finder_probe.h"
 #include "shift_jis_fixture.h"
 
 namespace {

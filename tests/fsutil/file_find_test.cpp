@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/fsutil/finder_probe.h"
-#include "tests/fsutil/scratch_folder.h"
+#include "finder_probe.h"
+#include "scratch_folder.h"
 
 namespace {
 

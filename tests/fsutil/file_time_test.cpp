@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "tests/fsutil/file_time_support.h"
+#include "file_time_support.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "fsutil/directory_tree.h"
 #include "fsutil/file_find.h"
 #include "scoped_environment.h"
-#include "tests/fsutil/scratch_folder.h"
+#include "scratch_folder.h"
 
 namespace {
 

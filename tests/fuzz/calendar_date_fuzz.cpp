@@ -9,7 +9,7 @@
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
-#include "tests/support/civil_reference.h"
+#include "civil_reference.h"
 
 namespace {
 

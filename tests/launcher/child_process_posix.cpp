@@ -8,7 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "tests/launcher/child_process.h"
+#include "child_process.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
 

@@ -3,7 +3,7 @@
 #include <type_traits>
 
 #include "platform/win32.h"
-#include "tests/launcher/child_process.h"
+#include "child_process.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/launcher/child_process.h"
+#include "child_process.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
-#include "tests/launcher/launcher_process_fixture.h"
+#include "launcher_process_fixture.h"
 #include "file_bytes.h"
 
 namespace {
@@ -28,7 +28,7 @@ std::string TodayAsEightDigits() {
     CalendarDate today(0);
     today.SetToday();
     std::string date;
-    FormatCalendarDate(today, 0x70, date);
+    FormatCalendarDate(today, kFormatYearMonthDay, date);
     return date;
 }
 

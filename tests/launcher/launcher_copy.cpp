@@ -1,4 +1,4 @@
-#include "tests/launcher/launcher_copy.h"
+#include "launcher_copy.h"
 
 #include "platform/library_path.h"
 #include "platform/win32.h"

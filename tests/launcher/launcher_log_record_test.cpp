@@ -7,7 +7,7 @@
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
-#include "tests/launcher/launcher_process_fixture.h"
+#include "launcher_process_fixture.h"
 #include "file_bytes.h"
 
 namespace {
@@ -16,7 +16,7 @@ std::string TodaysLogFile() {
     CalendarDate today(0);
     today.SetToday();
     std::string date;
-    FormatCalendarDate(today, 0x70, date);
+    FormatCalendarDate(today, kFormatYearMonthDay, date);
     const std::string name = LAUNCHER_BASE_NAME;
     return name + "\\" + name + ".1.0.0Log_" + date + ".txt";
 }

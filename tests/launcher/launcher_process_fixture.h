@@ -16,9 +16,9 @@
 #include "fsutil/special_folder.h"
 #include "platform/library_path.h"
 #include "platform/win32.h"
-#include "tests/launcher/child_process.h"
-#include "tests/launcher/launcher_copy.h"
-#include "tests/launcher/run_record_reader.h"
+#include "child_process.h"
+#include "launcher_copy.h"
+#include "run_record_reader.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
 

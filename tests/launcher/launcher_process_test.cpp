@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/launcher/launcher_process_fixture.h"
+#include "launcher_process_fixture.h"
 
 namespace {
 

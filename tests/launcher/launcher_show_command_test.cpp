@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/launcher/launcher_process_fixture.h"
+#include "launcher_process_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "components/run_record.h"
-#include "tests/launcher/run_record_reader.h"
+#include "run_record_reader.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
 

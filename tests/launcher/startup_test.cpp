@@ -12,7 +12,7 @@
 #include "launcher/launch_app_run.h"
 #include "launcher/startup.h"
 #include "logging/configuration_handoff.h"
-#include "tests/launcher/run_record_reader.h"
+#include "run_record_reader.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
 

@@ -53,7 +53,7 @@ std::string TodayAsEightDigits() {
     CalendarDate today(0);
     today.SetToday();
     std::string text;
-    FormatCalendarDate(today, 0x70, text);
+    FormatCalendarDate(today, kFormatYearMonthDay, text);
     return text;
 }
 

@@ -27,7 +27,7 @@ TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     CalendarDate today(0);
     today.SetToday();
     std::string date;
-    FormatCalendarDate(today, 0x70, date);
+    FormatCalendarDate(today, kFormatYearMonthDay, date);
 
     InitLogging();
 

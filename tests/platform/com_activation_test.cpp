@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/win32.h"
-#include "tests/platform/test_component_ids.h"
+#include "test_component_ids.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ launcher_add_test(platform_com_text_tests
     message_box_test.cpp
     resource_image_test.cpp
     text_conversion_test.cpp
-    LIBS platform
+    LIBS platform_host_internals
 )
 # A program started through platform_entry that reports what it was handed.
 add_executable(platform_command_line_probe command_line_probe.cpp)
@@ -30,7 +30,7 @@ add_library(platform_test_no_export MODULE test_component/no_export_library.cpp)
 foreach(component platform_test_component platform_test_no_export)
     launcher_component_library(${component}
         EXPORTS ${CMAKE_CURRENT_LIST_DIR}/test_component/exports.map)
-    target_include_directories(${component} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_include_directories(${component} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
     target_link_libraries(${component} PRIVATE platform launcher_options)
 endforeach()
 
@@ -47,5 +47,5 @@ target_compile_definitions(platform_resource_tests PRIVATE
 find_package(pugixml REQUIRED)
 launcher_add_test(platform_launcher_resources_tests
     launcher_resources_test.cpp
-    LIBS platform launcher_resources pugixml::pugixml
+    LIBS platform_host_internals launcher_contract launcher_resources pugixml::pugixml
 )

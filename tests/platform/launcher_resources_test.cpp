@@ -10,12 +10,10 @@
 #include "launcher/launch_ids.h"
 #include "platform/host/manifest_classes.h"
 #include "platform/library_path.h"
+#include "platform/resource_type.h"
 #include "platform/win32.h"
 
 namespace {
-
-constexpr WORD kStringType = 6;
-constexpr WORD kManifestType = 24;
 
 // Entry `id mod 16` of a string-table block; empty when the entry is.
 std::u16string EntryOf(HRSRC block, unsigned id) {
@@ -50,11 +48,11 @@ TEST(LauncherStringTable, Block626HoldsTheTextsOfItsIds) {
     HostSetAnsiCodePage(932);
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC block =
-        FindResourceExW(module, MAKEINTRESOURCEW(kStringType), MAKEINTRESOURCEW(626), 0);
+        FindResourceExW(module, WideResourceType(RT_STRING), MAKEINTRESOURCEW(626), 0);
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block,
-              FindResourceExW(module, MAKEINTRESOURCEW(kStringType), MAKEINTRESOURCEW(626), 1041));
-    EXPECT_EQ(block, FindResourceW(module, MAKEINTRESOURCEW(626), MAKEINTRESOURCEW(kStringType)));
+              FindResourceExW(module, WideResourceType(RT_STRING), MAKEINTRESOURCEW(626), 1041));
+    EXPECT_EQ(block, FindResourceW(module, MAKEINTRESOURCEW(626), WideResourceType(RT_STRING)));
     for (const Case& c : cases) {
         ASSERT_EQ(c.id / 16 + 1, 626u) << c.id;
         EXPECT_EQ(EntryOf(block, c.id), c.text) << c.id;
@@ -67,7 +65,7 @@ TEST(LauncherStringTable, NeighbouringBlocksAreAbsent) {
     for (const WORD blockNumber : {625, 627}) {
         SetLastError(0);
         EXPECT_EQ(
-            FindResourceW(nullptr, MAKEINTRESOURCEW(blockNumber), MAKEINTRESOURCEW(kStringType)),
+            FindResourceW(nullptr, MAKEINTRESOURCEW(blockNumber), WideResourceType(RT_STRING)),
             nullptr)
             << blockNumber;
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
@@ -76,7 +74,7 @@ TEST(LauncherStringTable, NeighbouringBlocksAreAbsent) {
 
 std::string ApplicationManifest() {
     const HRSRC manifest =
-        FindResourceExW(nullptr, MAKEINTRESOURCEW(kManifestType), MAKEINTRESOURCEW(1), 0x0409);
+        FindResourceExW(nullptr, WideResourceType(RT_MANIFEST), MAKEINTRESOURCEW(1), 0x0409);
     if (manifest == nullptr) {
         return std::string();
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/resource_type.h"
 #include "platform/win32.h"
 
 namespace {
@@ -26,7 +27,7 @@ std::u16string StringTableEntry(HRSRC block, unsigned index) {
 }
 
 LPCWSTR StringType() {
-    return MAKEINTRESOURCEW(6);
+    return WideResourceType(RT_STRING);
 }
 
 class AnsiCodePage {

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <new>
 
-#include "tests/platform/test_component_ids.h"
+#include "test_component_ids.h"
 
 namespace {
 

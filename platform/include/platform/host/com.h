@@ -99,7 +99,7 @@ HRESULT CoInitializeEx(LPVOID reserved, DWORD coInit);
 void CoUninitialize();
 
 // In-process servers only. *object is null on every failure. The class is looked up in the
-// executable's application manifest (resource type 24, id 1); its library is loaded from the
+// executable's application manifest (RT_MANIFEST, id 1); its library is loaded from the
 // executable's folder. Failures: E_POINTER (null object), CO_E_NOTINITIALIZED,
 // CLASS_E_NOAGGREGATION (any outer object), REGDB_E_CLASSNOTREG (not declared, or no in-process
 // context asked for), HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND / ERROR_PROC_NOT_FOUND), else what the

@@ -11,8 +11,19 @@ using LANGID = WORD;
 using HGLOBAL = HANDLE;
 using HRSRC = struct HRSRC__*;
 
+#define MAKEINTRESOURCEA(id) \
+    reinterpret_cast<LPSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id)))
 #define MAKEINTRESOURCEW(id) \
     reinterpret_cast<LPWSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id)))
+// As in the SDK, the unsuffixed names follow UNICODE.
+#ifdef UNICODE
+#define MAKEINTRESOURCE MAKEINTRESOURCEW
+#else
+#define MAKEINTRESOURCE MAKEINTRESOURCEA
+#endif
+
+#define RT_STRING MAKEINTRESOURCE(6)
+#define RT_MANIFEST MAKEINTRESOURCE(24)
 
 #define ERROR_RESOURCE_DATA_NOT_FOUND 1812
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813

@@ -10,6 +10,8 @@
 constexpr std::int32_t kFormatYear = 0x10;
 constexpr std::int32_t kFormatMonth = 0x20;
 constexpr std::int32_t kFormatDay = 0x40;
+// Eight digits, YYYYMMDD.
+constexpr std::int32_t kFormatYearMonthDay = kFormatYear | kFormatMonth | kFormatDay;
 // With kFormatYear only: the era initial and an era year of at least two digits.
 constexpr std::int32_t kFormatEraYear = 0x80;
 
