@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/resource_type.h"
 #include "platform/win32.h"
 #include "version_info.h"
 
 namespace {
 
-constexpr WORD kVersionType = 16;
 constexpr WORD kVersionInfoId = 1;
 constexpr WORD kJapanese = 0x0411;
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
@@ -23,7 +23,7 @@ constexpr std::uint32_t kVersionLow = 1u << 16 | 0u;
 
 std::optional<VersionNode> JapaneseVersionInfo() {
     const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(kVersionType),
+    const HRSRC found = FindResourceExW(module, WideResourceType(RT_VERSION),
                                         MAKEINTRESOURCEW(kVersionInfoId), kJapanese);
     if (found == nullptr) {
         return std::nullopt;
