@@ -35,19 +35,6 @@ else()
     find_package(GTest REQUIRED)
 endif()
 
-# launcher_test_needs_log4cxx(NAME OUT): OUT is true when the build hands its configuration to
-# log4cxx. Otherwise the test NAME, which checks what log4cxx writes, is listed as a disabled
-# test, so every ctest run names what this build does not cover.
-function(launcher_test_needs_log4cxx name out)
-    get_target_property(handoff logging LAUNCHER_LOG4CXX_HANDOFF)
-    if(NOT handoff)
-        add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E false)
-        set_tests_properties(${name} PROPERTIES DISABLED TRUE)
-        message(STATUS "${name} needs log4cxx: listed as a disabled test in this build")
-    endif()
-    set(${out} ${handoff} PARENT_SCOPE)
-endfunction()
-
 # Under Wine every program sees the prefix's one documents folder, whatever HOME says: tests
 # that write the launcher's configuration there hold this lock, or one deletes the file
 # another has just had written.

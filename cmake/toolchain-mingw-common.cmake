@@ -12,6 +12,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Everything the programs need but system DLLs is linked in, so they run from a bare folder.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+# No -static: log4cxx is a DLL built with this toolchain, and a process holds one C++ run-time,
+# the toolchain's DLLs, which ship beside the programs.

@@ -6,3 +6,7 @@
 std::string ToLibraryPath(const std::string& ansiPath) {
     return HostAnsiToUtf8(HostAnsiPathWithSlashes(ansiPath));
 }
+
+std::string ToLog4cxxPath(const std::string& ansiPath) {
+    return ToLibraryPath(ansiPath);
+}

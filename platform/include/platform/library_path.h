@@ -1,7 +1,13 @@
-// A path in the form the libraries we link (log4cxx) open on this platform: on Windows the
-// narrow ANSI path as it is; on the host UTF-8 with '/' separators and no drive prefix.
+// Paths as the libraries we link take them.
 #pragma once
 
 #include <string>
 
+// As this platform's C and C++ run-times open a narrow path, and as a log4cxx properties value
+// names a file: on Windows the ANSI path as it is; on the host UTF-8 with '/' separators and no
+// drive prefix.
 std::string ToLibraryPath(const std::string& ansiPath);
+
+// As log4cxx::File takes a narrow path: UTF-8, log4cxx's charset for narrow text whatever the
+// locale. On Windows the ANSI path converted, its separators kept; on the host ToLibraryPath's.
+std::string ToLog4cxxPath(const std::string& ansiPath);
