@@ -13,16 +13,16 @@
 #include "logging/log_setup.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
-#include "scoped_environment.h"
+#include "scoped_documents_folder.h"
 
 namespace {
 
 TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     TempDir temp;
     const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
-    ScopedEnvironment environment;
-    environment.Set("XDG_DOCUMENTS_DIR", documents.string());
-    environment.Set("HOME", temp.Path());
+    // A user's documents folder exists; Wine falls back to its own when the setting names none.
+    std::filesystem::create_directory(documents);
+    const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
 
     CalendarDate today(0);
     today.SetToday();
@@ -50,6 +50,8 @@ TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     EXPECT_EQ(log[10], ' ');
     EXPECT_EQ(log[13], ':');
     std::cout << "log4cxx wrote: " << log;
+    // Windows removes no file that is still open: the appender lets go before the folder goes.
+    log4cxx::Logger::getRootLogger()->removeAllAppenders();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "logging/log_setup.h"
-#include "scoped_environment.h"
+#include "scoped_documents_folder.h"
 #include "temp_dir.h"
 
 namespace {
@@ -29,9 +29,7 @@ TEST(LoggingOverrideFolderEndToEnd, TheFolderConfiguresNothingAndNothingIsWritte
     TempDir temp;
     const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Docs";
     std::filesystem::create_directories(documents / "Norvale" / "SystemLog" / "NDefault.ini");
-    ScopedEnvironment environment;
-    environment.Set("XDG_DOCUMENTS_DIR", documents.string());
-    environment.Set("HOME", temp.Path());
+    const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
 
     InitLogging();
     LOG4CXX_INFO(log4cxx::Logger::getLogger("folder"), "start-up record");
