@@ -1,5 +1,7 @@
 #include "launcher_copy.h"
 
+#include <sstream>
+
 #include "platform/library_path.h"
 #include "platform/win32.h"
 
@@ -26,6 +28,13 @@ LauncherCopy::LauncherCopy(Component component, const std::string& programName) 
     std::filesystem::copy_file(source / LAUNCHER_PROGRAM_NAME, folder / programName);
     // Without the shared assembly's manifest Windows refuses the launcher's own.
     CopyBeside(source, folder, "Norvale.Linkage.Shared.manifest");
+    // Windows programs load log4cxx and the C++ run-time from their own folder.
+    std::istringstream runtimeLibraries(RUNTIME_LIBRARIES);
+    for (std::string name; std::getline(runtimeLibraries, name, '|');) {
+        if (!name.empty()) {
+            CopyBeside(source, folder, name.c_str());
+        }
+    }
     if (component == Component::kBeside) {
         CopyBeside(source, folder, COMPONENT_LIBRARY_NAME);
     }
