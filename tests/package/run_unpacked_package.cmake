@@ -1,8 +1,10 @@
+cmake_minimum_required(VERSION 3.25)
 # Unpacks the product package into a fresh folder outside the build, adds the demo component
-# beside the executable as a user adds the real one, and runs the launcher under the build's
-# Wine runner, case by case, each from a fresh unpack.
+# beside the executable as a user adds the real one, and runs the launcher under a Wine runner,
+# case by case, each from a fresh unpack. The package must hold exactly what the build that made
+# it installs as its product.
 #
-#   cmake -DPACKAGE=<zip> -DTOP_FOLDER=<folder in the zip> -DPACKAGE_FILES=<names>
+#   cmake -DPACKAGE=<zip> -DTOP_FOLDER=<folder in the zip> -DBUILD_DIR=<build that made it>
 #         -DCOMPONENT_LIBRARY=<dll> -DWINE_RUN=<wine-run> -DWINE_PREFIX=<prefix>
 #         -P run_unpacked_package.cmake
 #
@@ -25,7 +27,7 @@ function(fail message)
     set(failures "${failures}" PARENT_SCOPE)
 endfunction()
 
-foreach(variable PACKAGE TOP_FOLDER PACKAGE_FILES COMPONENT_LIBRARY WINE_RUN WINE_PREFIX)
+foreach(variable PACKAGE TOP_FOLDER BUILD_DIR COMPONENT_LIBRARY WINE_RUN WINE_PREFIX)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} not given")
     endif()
@@ -53,12 +55,33 @@ function(count_line_ends file crlf_out lf_out)
     set(${lf_out} ${lf_count} PARENT_SCOPE)
 endfunction()
 
+# What the build installs as its product, file by file: the listing the package must match.
+execute_process(COMMAND mktemp -d /tmp/nvlink-install-XXXXXX
+                OUTPUT_VARIABLE installed OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --component product
+                        --prefix "${installed}"
+                RESULT_VARIABLE install_status OUTPUT_QUIET)
+file(GLOB_RECURSE PACKAGE_FILES RELATIVE "${installed}" "${installed}/*")
+file(REMOVE_RECURSE "${installed}")
+if(NOT install_status EQUAL 0 OR NOT PACKAGE_FILES)
+    message(FATAL_ERROR "installing ${BUILD_DIR}'s product failed (${install_status})")
+endif()
+# Not a listing that merely agrees with itself: the product's own files and a licence text.
+foreach(name NvLinkLauncher.exe liblog4cxx.dll licenses/log4cxx/NOTICE)
+    if(NOT name IN_LIST PACKAGE_FILES)
+        message(FATAL_ERROR "${BUILD_DIR} does not install ${name}: [${PACKAGE_FILES}]")
+    endif()
+endforeach()
+
 # The configuration that the launcher writes for its base name in the prefix's documents
 # folder; the launcher process tests write the same file, so ctest runs them apart.
 set(configuration_pattern
     "${WINE_PREFIX}/drive_c/users/*/Documents/Norvale/SystemLog/NvLinkLauncher.ini")
 # The run's local date (the test runs with the launcher's time zone).
 string(TIMESTAMP today "%Y%m%d")
+set(log_file_pattern "${WINE_PREFIX}/drive_c/users/*/Documents/Norvale/SystemLog/NvLinkLauncher/NvLinkLauncher.1.0.0Log_${today}.txt")
+# What the demo component logs through log4cxx when it runs.
+set(record_marker "AppRun started: show command 10")
 
 foreach(case IN LISTS case_names)
     execute_process(COMMAND mktemp -d /tmp/nvlink-package-XXXXXX
@@ -92,7 +115,8 @@ foreach(case IN LISTS case_names)
         file(REMOVE "${folder}/${name}")
     endforeach()
 
-    file(GLOB old_configurations "${configuration_pattern}")
+    # Earlier runs' configurations and today's log files go, so what is found is this run's.
+    file(GLOB old_configurations "${configuration_pattern}" "${log_file_pattern}")
     if(old_configurations)
         file(REMOVE ${old_configurations})
     endif()
@@ -157,6 +181,20 @@ foreach(case IN LISTS case_names)
         get_filename_component(configuration_folder "${configurations}" DIRECTORY)
         if(NOT IS_DIRECTORY "${configuration_folder}/NvLinkLauncher")
             fail("the log directory was not made")
+        endif()
+        # log4cxx, loaded from the unpacked folder, wrote the component's record where line 5
+        # says.
+        set(log_file
+            "${configuration_folder}/NvLinkLauncher/NvLinkLauncher.1.0.0Log_${today}.txt")
+        if(${case}_runs)
+            set(log_text "")
+            if(EXISTS "${log_file}")
+                file(READ "${log_file}" log_text)
+            endif()
+            string(FIND "${log_text}" "${record_marker}" at)
+            if(at EQUAL -1)
+                fail("no record of this run in ${log_file}: [${log_text}]")
+            endif()
         endif()
     endif()
 
