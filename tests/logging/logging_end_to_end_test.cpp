@@ -54,4 +54,40 @@ TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     log4cxx::Logger::getRootLogger()->removeAllAppenders();
 }
 
+// 5 MB (5,242,880 bytes) a file, one backup: twelve megabytes of records leave the day's file
+// and its ".1", nothing older.
+TEST(LoggingEndToEnd, TheDaysFileRollsAtFiveMegabytesAndKeepsOneBackup) {
+    TempDir temp;
+    const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
+    std::filesystem::create_directory(documents);
+    const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
+    CalendarDate today(0);
+    today.SetToday();
+    std::string date;
+    FormatCalendarDate(today, kFormatYearMonthDay, date);
+
+    InitLogging();
+    auto logger = log4cxx::Logger::getLogger("rolling");
+    const std::string record(1000, 'r');
+    for (int i = 0; i < 12 * 1024; ++i) {
+        LOG4CXX_INFO(logger, record);
+    }
+    log4cxx::Logger::getRootLogger()->removeAllAppenders();
+
+    const std::string base = "logging_end_to_end_tests";
+    const std::filesystem::path logFile =
+        documents / "Norvale" / "SystemLog" / base / (base + ".1.0.0Log_" + date + ".txt");
+    std::filesystem::path backup = logFile;
+    backup += ".1";
+    std::filesystem::path older = logFile;
+    older += ".2";
+    constexpr std::uintmax_t kLimit = 5 * 1024 * 1024;
+    ASSERT_TRUE(std::filesystem::exists(backup)) << backup;
+    // It rolled as soon as a record took it past the limit.
+    EXPECT_GT(std::filesystem::file_size(backup), kLimit);
+    EXPECT_LT(std::filesystem::file_size(backup), kLimit + 2 * record.size());
+    EXPECT_LE(std::filesystem::file_size(logFile), kLimit);
+    EXPECT_FALSE(std::filesystem::exists(older));
+}
+
 }  // namespace
