@@ -1,5 +1,7 @@
 #include "logging/log_configuration.h"
 
+#include <algorithm>
+
 #include "fsutil/mbcs_string.h"
 
 std::string ComposeLogRoot(const std::string& documentsFolder) {
@@ -36,6 +38,17 @@ std::string EscapeBackslashes(std::string text) {
 std::string ComposeLogFilePath(const std::string& logDirectory, const std::string& baseName,
                                const std::string& versionSuffix, const std::string& dateText) {
     return logDirectory + baseName + versionSuffix + "Log_" + dateText + ".txt";
+}
+
+bool IsPrintableAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
+}
+
+std::string ComposeLogFileValue(const std::string& libraryPath) {
+    if (IsPrintableAscii(libraryPath)) {
+        return EscapeBackslashes(libraryPath);
+    }
+    return std::string("${") + kLogFileVariable + "}";
 }
 
 std::string ComposeConfigurationText(const std::string& logFileValue) {

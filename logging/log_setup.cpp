@@ -58,11 +58,15 @@ std::string GenerateLogConfiguration(const std::string& baseName, const std::str
     std::string dateText;
     FormatCalendarDate(today, kFormatYearMonthDay, dateText);
 
+    const std::string logFile = ComposeLogFilePath(
+        logDirectory, baseName, ComposeVersionSuffix(first, second, third, fourth), dateText);
     // Converted as one path, so directory and base name share one encoding.
-    const std::string logFileValue = EscapeBackslashes(ToLibraryPath(ComposeLogFilePath(
-        logDirectory, baseName, ComposeVersionSuffix(first, second, third, fourth), dateText)));
+    const std::string libraryPath = ToLibraryPath(logFile);
+    if (!IsPrintableAscii(libraryPath)) {
+        SetLibraryPathVariable(kLogFileVariable, logFile);
+    }
 
     TextOutputFile file(configurationFile);
-    file.Write(ComposeConfigurationText(logFileValue));
+    file.Write(ComposeConfigurationText(ComposeLogFileValue(libraryPath)));
     return configurationFile;
 }

@@ -34,6 +34,10 @@ std::string ToLibraryPath(const std::string& ansiPath) {
     return ansiPath;
 }
 
+bool SetLibraryPathVariable(const char* name, const std::string& ansiPath) {
+    return SetEnvironmentVariableA(name, ansiPath.c_str()) != 0;
+}
+
 std::string ToLog4cxxPath(const std::string& ansiPath) {
     return WideToUtf8(AnsiToWide(ansiPath));
 }

@@ -19,10 +19,22 @@ std::string ComposeVersionSuffix(std::int32_t first, std::int32_t second, std::i
 // double-byte character), as the properties reader expects of a value.
 std::string EscapeBackslashes(std::string text);
 
-// The log file's path in the ANSI code page; line 5's value is this path as the logging
-// library reads paths, escaped.
+// The log file's path in the ANSI code page.
 std::string ComposeLogFilePath(const std::string& logDirectory, const std::string& baseName,
                                const std::string& versionSuffix, const std::string& dateText);
+
+// log4cxx reads a properties file as Latin-1 and knows no escape for other characters, but it
+// reads the environment as text and replaces "${NAME}" in a value with the variable NAME. A log
+// file path that is not printable ASCII (a Japanese documents folder or program name) reaches
+// it through this variable of the launcher's own process.
+inline constexpr char kLogFileVariable[] = "NVLINK_LAUNCHER_LOG_FILE";
+
+// True when every byte is printable ASCII (0x20 to 0x7E).
+bool IsPrintableAscii(const std::string& text);
+
+// Line 5's value for the log file's path as log4cxx opens it: the path with its backslashes
+// doubled when it is printable ASCII, otherwise "${NVLINK_LAUNCHER_LOG_FILE}".
+std::string ComposeLogFileValue(const std::string& libraryPath);
 
 // The seven lines, each ending in "\n"; a text-mode stream turns that into CR LF.
 std::string ComposeConfigurationText(const std::string& logFileValue);

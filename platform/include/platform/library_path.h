@@ -8,6 +8,11 @@
 // drive prefix.
 std::string ToLibraryPath(const std::string& ansiPath);
 
+// Sets the variable in this process's environment to the path, as log4cxx reads a "${name}"
+// reference in a properties value: on Windows the ANSI path (log4cxx reads the environment as
+// UTF-16), on the host ToLibraryPath's. Returns false when it could not be set.
+bool SetLibraryPathVariable(const char* name, const std::string& ansiPath);
+
 // As log4cxx::File takes a narrow path: UTF-8, log4cxx's charset for narrow text whatever the
 // locale. On Windows the ANSI path converted, its separators kept; on the host ToLibraryPath's.
 std::string ToLog4cxxPath(const std::string& ansiPath);
