@@ -55,6 +55,31 @@ TEST(LogConfiguration, EscapingDoublesOnlyRealSeparators) {
     }
 }
 
+// log4cxx reads the properties file as Latin-1: only a printable ASCII path is written as it
+// is; any other byte sends the path through the environment.
+TEST(LogConfiguration, LogFileValueIsThePathOnlyWhenItIsPrintableAscii) {
+    const std::string reference = "${NVLINK_LAUNCHER_LOG_FILE}";
+    struct Case {
+        const char* what;
+        std::string libraryPath;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"Windows path", "D:\\Docs\\app.txt", "D:\\\\Docs\\\\app.txt"},
+        {"Linux path", "/home/me/app.txt", "/home/me/app.txt"},
+        {"printable edges", " ~!", " ~!"},
+        {"Shift-JIS 山田", "C:\\users\\\x8E\x52\x93\x63\\a.txt", reference},
+        {"Shift-JIS 表, trail byte 0x5C", "C:\\\x95\x5C\\a.txt", reference},
+        {"UTF-8 山", "/home/\xE5\xB1\xB1/a.txt", reference},
+        {"half-width katakana", "C:\\\xB1.txt", reference},
+        {"tab", "C:\\a\tb.txt", reference},
+        {"DEL", "C:\\a\x7F.txt", reference},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ComposeLogFileValue(c.libraryPath), c.value) << c.what;
+    }
+}
+
 TEST(LogConfiguration, EmptyAndRootDocumentsFoldersAreNotNormalised) {
     EXPECT_EQ(ComposeLogRoot(""), "\\Norvale\\SystemLog");
     EXPECT_EQ(ComposeConfigurationFile(ComposeLogRoot(""), "app"), "\\Norvale\\SystemLog\\app.ini");

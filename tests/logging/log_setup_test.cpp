@@ -13,6 +13,8 @@
 #include "calendar/format_calendar_date.h"
 #include "logging/configuration_handoff.h"
 #include "platform/library_path.h"
+#include "environment_values.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
 
@@ -135,21 +137,30 @@ TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
         << "the generation path switches to the user's locale";
 }
 
-// Line 5 is the whole log file path as the logging library opens paths: the base name in
-// the same encoding as the folder (UTF-8 on the host, the ANSI bytes on Windows).
-TEST_F(LogSetup, LogFileValueIsOnePathInOneEncoding) {
+// Line 5 names the whole log file path as the logging library opens paths. A printable ASCII
+// path stands there itself; any other goes into the launcher's environment variable, as one
+// path (the base name in the same encoding as the folder), and line 5 refers to it.
+TEST_F(LogSetup, LogFileValueIsThePathOrAReferenceToIt) {
     const std::string date = TodayAsEightDigits();
     const std::string katakanaLog = "\x83\x8D\x83\x4F";
-    for (const std::string& baseName : {std::string("app"), katakanaLog}) {
-        SetUpLoggingUnder(documents_, baseName, 1, 0, 0, 0);
+    struct Case {
+        std::string baseName;
+        bool throughEnvironment;
+    };
+    for (const Case& c : {Case{"app", false}, Case{katakanaLog, true}}) {
+        const ScopedEnvironment noVariable("NVLINK_LAUNCHER_LOG_FILE", std::nullopt);
+        SetUpLoggingUnder(documents_, c.baseName, 1, 0, 0, 0);
 
-        const std::string logFile = ToLibraryPath(logRoot_ + "\\" + baseName + "\\" + baseName +
+        const std::string logFile = ToLibraryPath(logRoot_ + "\\" + c.baseName + "\\" + c.baseName +
                                                   ".1.0.0Log_" + date + ".txt");
-        const std::string written = ReadBytes(logRoot_ + "\\" + baseName + ".ini");
-        EXPECT_NE(
-            written.find("log4j.appender.nAppender.File = " + DoubledBackslashes(logFile) + "\r\n"),
-            std::string::npos)
+        const std::string written = ReadBytes(logRoot_ + "\\" + c.baseName + ".ini");
+        const std::string value =
+            c.throughEnvironment ? "${NVLINK_LAUNCHER_LOG_FILE}" : DoubledBackslashes(logFile);
+        EXPECT_NE(written.find("log4j.appender.nAppender.File = " + value + "\r\n"),
+                  std::string::npos)
             << written;
+        EXPECT_EQ(ProcessEnvironmentValue("NVLINK_LAUNCHER_LOG_FILE"),
+                  c.throughEnvironment ? std::optional<std::string>(logFile) : std::nullopt);
     }
 }
 

@@ -29,11 +29,20 @@ ScopedEnvironment::~ScopedEnvironment() {
     ReloadTimeZone();
 }
 
-void ScopedEnvironment::Set(const std::string& name, const std::optional<std::string>& value) {
+void ScopedEnvironment::Save(const std::string& name) {
     const char* old = std::getenv(name.c_str());
     saved_.emplace_back(name, old == nullptr ? std::nullopt : std::optional<std::string>(old));
+}
+
+void ScopedEnvironment::Set(const std::string& name, const std::optional<std::string>& value) {
+    Save(name);
     Apply(name, value);
     ReloadTimeZone();
+}
+
+void ScopedEnvironment::SetPath(const std::string& name, const std::filesystem::path& value) {
+    Save(name);
+    SetEnvironmentPath(name, value);
 }
 
 void ScopedEnvironment::Set(const std::string& name, const char* value) {

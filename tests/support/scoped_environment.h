@@ -2,6 +2,7 @@
 // inherit them. The earlier values (or their absence) come back when the scope ends.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,7 +21,11 @@ class ScopedEnvironment {
     void Set(const std::string& name, const std::optional<std::string>& value);
     // A null value removes the variable.
     void Set(const std::string& name, const char* value);
+    // A path of any characters, as the file system names it.
+    void SetPath(const std::string& name, const std::filesystem::path& value);
 
   private:
+    void Save(const std::string& name);
+
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
