@@ -25,7 +25,8 @@ LauncherCopy::LauncherCopy(Component component, const std::string& programName) 
     const std::filesystem::path source = BuildOutputFolder();
     const std::filesystem::path folder = std::filesystem::path(scratch_.Path()) / "launcher copy";
     std::filesystem::create_directory(folder);
-    std::filesystem::copy_file(source / LAUNCHER_PROGRAM_NAME, folder / programName);
+    program_ = folder / std::filesystem::u8path(programName);
+    std::filesystem::copy_file(source / LAUNCHER_PROGRAM_NAME, program_);
     // Without the shared assembly's manifest Windows refuses the launcher's own.
     CopyBeside(source, folder, "Norvale.Linkage.Shared.manifest");
     // Windows programs load log4cxx and the C++ run-time from their own folder.
@@ -38,5 +39,4 @@ LauncherCopy::LauncherCopy(Component component, const std::string& programName) 
     if (component == Component::kBeside) {
         CopyBeside(source, folder, COMPONENT_LIBRARY_NAME);
     }
-    program_ = folder / programName;
 }

@@ -11,12 +11,12 @@ class LauncherCopy {
   public:
     enum class Component { kBeside, kMissing };
 
-    // programName: the copy's file name, the built launcher's own by default.
+    // programName: the copy's file name (UTF-8), the built launcher's own by default.
     explicit LauncherCopy(Component component,
                           const std::string& programName = LAUNCHER_PROGRAM_NAME);
 
-    // The copied launcher's path.
-    std::string Program() const { return program_.string(); }
+    // The copied launcher's path (UTF-8).
+    std::string Program() const { return program_.u8string(); }
 
   private:
     TempDir scratch_;
