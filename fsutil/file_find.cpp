@@ -116,8 +116,8 @@ bool IFileFind::BeginSearch(const char* pattern) {
     }
 
     nextEntry = std::make_unique<WIN32_FIND_DATAA>();
-    searchHandle = FindFirstFileA(pattern, nextEntry.get());
-    if (searchHandle == INVALID_HANDLE_VALUE) {
+    searchHandle.reset(FindFirstFileA(pattern, nextEntry.get()));
+    if (!searchHandle) {
         const DWORD error = GetLastError();
         EndSearch();
         SetLastError(error);
@@ -145,11 +145,11 @@ bool IFileFind::AdvanceEntry() {
     }
     currentEntry = std::move(nextEntry);
     nextEntry = std::move(buffer);
-    return FindNextFileA(searchHandle, nextEntry.get()) != FALSE;
+    return FindNextFileA(searchHandle.get(), nextEntry.get()) != FALSE;
 }
 
 bool IFileFind::CloseSearchHandle() {
-    return FindClose(searchHandle) != FALSE;
+    return FindClose(searchHandle.get()) != FALSE;
 }
 
 void IFileFind::EndSearch() {
@@ -157,12 +157,13 @@ void IFileFind::EndSearch() {
     nextEntry.reset();
     if (HasOpenSearch()) {
         CloseSearchHandle();
-        searchHandle = nullptr;
+        // Closed just now: the owner lets go of it without closing it again.
+        searchHandle.release();
     }
 }
 
 bool IFileFind::HasOpenSearch() const {
-    return searchHandle != nullptr && searchHandle != INVALID_HANDLE_VALUE;
+    return static_cast<bool>(searchHandle);
 }
 
 bool IFileFind::ReadTime(FILETIME WIN32_FIND_DATAA::*field, __time64_t& time) const {

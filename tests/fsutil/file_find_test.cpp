@@ -198,13 +198,13 @@ TEST_F(FileFindTest, FailuresLeaveThePlatformCodeAndNoSearch) {
         SetLastError(0);
         EXPECT_FALSE(finder.BeginSearch(c.pattern.c_str()));
         EXPECT_EQ(GetLastError(), c.error);
-        EXPECT_EQ(finder.searchHandle, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(finder.searchHandle.get(), INVALID_HANDLE_VALUE);
         EXPECT_FALSE(finder.currentEntry);
         EXPECT_FALSE(finder.nextEntry);
         EXPECT_FALSE(finder.AdvanceEntry());
         EXPECT_EQ(finder.GetEntryName(), "");
         finder.EndSearch();
-        EXPECT_EQ(finder.searchHandle, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(finder.searchHandle.get(), INVALID_HANDLE_VALUE);
         EXPECT_EQ(finder.closeCalls, 0);
     }
 }
@@ -228,10 +228,10 @@ TEST_F(FileFindTest, PatternsLongerThanANameAreRefusedBeforeAnySearch) {
         EXPECT_EQ(finder.closeCalls, 1);
         if (c.refused) {
             EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
-            EXPECT_EQ(finder.searchHandle, nullptr);
+            EXPECT_EQ(finder.searchHandle.get(), nullptr);
         } else {
             EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
-            EXPECT_EQ(finder.searchHandle, INVALID_HANDLE_VALUE);
+            EXPECT_EQ(finder.searchHandle.get(), INVALID_HANDLE_VALUE);
         }
         EXPECT_FALSE(finder.currentEntry);
         EXPECT_FALSE(finder.nextEntry);
@@ -278,10 +278,10 @@ TEST_F(FileFindTest, ANewSearchClosesTheOpenOne) {
     EXPECT_EQ(finder.GetEntryName(), "b.txt");
 
     // Last: the search stays open until it is ended, and ends once.
-    EXPECT_NE(finder.searchHandle, nullptr);
+    EXPECT_NE(finder.searchHandle.get(), nullptr);
     finder.EndSearch();
     EXPECT_EQ(finder.closeCalls, 2);
-    EXPECT_EQ(finder.searchHandle, nullptr);
+    EXPECT_EQ(finder.searchHandle.get(), nullptr);
     EXPECT_FALSE(finder.currentEntry);
     EXPECT_FALSE(finder.nextEntry);
     EXPECT_FALSE(finder.GetSearchRoot().empty());
@@ -309,7 +309,7 @@ TEST_F(FileFindTest, AFullPathBeyondMaxPathEndsTheSearch) {
     EXPECT_FALSE(finder.BeginSearch("f"));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
     EXPECT_EQ(finder.closeCalls, 1);
-    EXPECT_EQ(finder.searchHandle, nullptr);
+    EXPECT_EQ(finder.searchHandle.get(), nullptr);
     EXPECT_FALSE(finder.nextEntry);
 }
 

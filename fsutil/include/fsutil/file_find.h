@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/unique_handles.h"
 #include "platform/win32.h"
 
 class IFileFind {
@@ -42,7 +43,8 @@ class IFileFind {
     // The directory of the full path of the last pattern that started a search.
     virtual std::string GetSearchRoot() const;
 
-    // False with no current entry. A time the run-time cannot form reads as 0.
+    // False with no current entry. A local time before 1900, or a file time the platform cannot
+    // convert, reads as 0; one the run-time's mktime cannot represent (before 1970, say) as its -1.
     virtual bool GetModifiedTime(__time64_t& time) const;
     // False with no current entry or no destination; the time is copied unchanged.
     virtual bool GetModifiedFileTime(FILETIME* fileTime) const;
@@ -73,8 +75,9 @@ class IFileFind {
     FindRecord currentEntry;
     // The look-ahead: the record the platform filled last.
     FindRecord nextEntry;
-    // Null when no search was started; INVALID_HANDLE_VALUE after the platform refused one.
-    HANDLE searchHandle = nullptr;
+    // Empty when no search was started; holds INVALID_HANDLE_VALUE after the platform refused
+    // one. Closes an open search when the finder goes, whatever path it takes.
+    UniqueFindHandle searchHandle;
     std::string searchRoot;
     char separator = '\\';
 
