@@ -11,14 +11,19 @@ namespace {
 constexpr std::array<std::int32_t, 12> kMonthLengths = {31, 28, 31, 30, 31, 30,
                                                         31, 31, 30, 31, 30, 31};
 
-// Days from 0001-01-01 to 1758-01-01, the serial's day 0.
+// Days from 0001-01-01 to 1758-01-01, the serial's day 0: 1757 years of 365 days and 425 leap
+// days (439 fourth years, less 17 centuries, plus 4 fourth centuries).
 constexpr std::int64_t kDaysBeforeEpoch = 641731;
 
-// In 64 bits: an out-of-range serial reaches years near 11.8 million, whose day counts
-// overflow 32 bits.
+// The serial of 1 January of year y (from year 1 on): the days of the whole years before it,
+// counted from 0001-01-01, less the epoch's. In 64 bits: an out-of-range serial reaches years
+// near 11.8 million, whose day counts overflow 32 bits.
 constexpr std::int64_t DaysBeforeYear64(std::int64_t y) {
-    return 365 * y + (y - 1) / 4 - (y - 1) / 100 + (y - 1) / 400 - 642096;
+    const std::int64_t yearsBefore = y - 1;
+    return 365 * yearsBefore + yearsBefore / 4 - yearsBefore / 100 + yearsBefore / 400 -
+           kDaysBeforeEpoch;
 }
+static_assert(DaysBeforeYear64(1758) == 0, "the epoch is serial 0");
 
 // The serial as an unsigned day count: negative serials then name far-future days instead of
 // years before 1758 that the day-of-year walk cannot handle.
