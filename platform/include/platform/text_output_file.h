@@ -12,7 +12,6 @@ class TextOutputFile {
     // The path is a narrow string in the ANSI code page.
     explicit TextOutputFile(const std::string& ansiPath);
 
-    bool IsOpen() const { return stream_ != nullptr; }
     void Write(const std::string& text);
 
   private:
