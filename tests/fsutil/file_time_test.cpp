@@ -32,8 +32,8 @@ TEST(FileTimeToTime64, RoundTripsThroughLocalTime) {
 
 TEST(FileTimeToTime64, TheYearTestUsesLocalTime) {
     // 15:00 UTC on the last day of 1899 is already 1900 in Japan: not cut off as a year
-    // before 1900, but handed to mktime, which cannot give 0 for it.
-    EXPECT_NE(FileTimeToTime64(FileTimeFromUnixSeconds(-2209021200), -1), 0);
+    // before 1900 (0), but handed to mktime, which cannot represent it before 1970 (-1).
+    EXPECT_EQ(FileTimeToTime64(FileTimeFromUnixSeconds(-2209021200), -1), -1);
 }
 
 TEST(FileTimeToTime64, AnUnconvertibleFileTimeGivesZero) {
