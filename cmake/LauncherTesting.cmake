@@ -4,33 +4,12 @@
 include(GoogleTest)
 
 if(WIN32)
-    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     # Only the tests run this code; optimising gtest-all alone took half a minute per build.
     foreach(library gtest gtest_main gmock gmock_main)
         target_compile_options(${library} PRIVATE $<$<CONFIG:RelWithDebInfo,Release,MinSizeRel>:-O0> -g0)
     endforeach()
-    # googletest 1.11 and later define these aliases themselves.
-    if(NOT TARGET GTest::gtest_main)
-        add_library(GTest::gtest_main ALIAS gtest_main)
-        add_library(GTest::gmock ALIAS gmock)
-    endif()
-
-    if(LAUNCHER_WINE_ARCH STREQUAL "win64")
-        set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine64)
-        set(LAUNCHER_WINE_SERVER /usr/lib/wine/wineserver64)
-    else()
-        set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine)
-        set(LAUNCHER_WINE_SERVER /usr/bin/wineserver)
-    endif()
-    set(wine_run ${CMAKE_BINARY_DIR}/wine-run)
-    configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.in ${wine_run}
-        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                         WORLD_READ WORLD_EXECUTE
-        @ONLY)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_run} CACHE FILEPATH "" FORCE)
 else()
     find_package(GTest REQUIRED)
 endif()
