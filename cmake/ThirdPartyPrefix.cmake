@@ -3,7 +3,8 @@
 # One prefix per target, outside every build tree so that a later clone on the same machine
 # reuses it: ${XDG_CACHE_HOME:-$HOME/.cache}/nvlink-launcher/third-party/<target>-<key>. The key
 # changes whenever anything that shapes the binaries changes: the archives, our patches, the
-# dependency build itself, the toolchain file, or the compiler. The superbuild in third_party/
+# dependency build itself (CMakeLists.txt and *.cmake there), the toolchain file, or the
+# compiler. The superbuild in third_party/
 # fills the prefix; the project reads it. Both call this, so they can never disagree.
 
 set(LAUNCHER_THIRD_PARTY_DIR ${CMAKE_CURRENT_LIST_DIR}/../third_party)
@@ -28,7 +29,7 @@ endfunction()
 function(launcher_third_party_prefix out)
     set(inputs "")
     file(GLOB archives ${LAUNCHER_THIRD_PARTY_DIR}/*.tar.gz)
-    file(GLOB patches ${LAUNCHER_THIRD_PARTY_DIR}/patches/*)
+    file(GLOB patches ${LAUNCHER_THIRD_PARTY_DIR}/patches/* ${LAUNCHER_THIRD_PARTY_DIR}/*.cmake)
     list(SORT archives)
     list(SORT patches)
     set(toolchain "")
