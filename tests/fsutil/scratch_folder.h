@@ -9,19 +9,7 @@
 
 #include "platform/win32.h"
 #include "temp_dir.h"
-
-// A native path as paths from the platform spell it: Windows-shaped on both builds, the
-// host's root being drive Z:. A path that does not start at '/' is one already. Test paths
-// are ASCII, so every '/' is a separator.
-inline std::string WindowsShaped(std::string path) {
-    if (path.empty() || path[0] != '/') {
-        return path;
-    }
-    for (char& byte : path) {
-        byte = byte == '/' ? '\\' : byte;
-    }
-    return "Z:" + path;
-}
+#include "windows_shaped.h"
 
 class ScratchFolder {
   public:

@@ -10,14 +10,9 @@
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
 #include "civil_reference.h"
+#include "fuzz_support.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 bool Names(const CalendarDate& date, const CivilDate& civil) {
     return date.year == civil.year && date.month == static_cast<std::int32_t>(civil.month) &&

@@ -8,16 +8,11 @@
 
 #include "launcher/command_string.h"
 #include "platform/win32.h"
+#include "fuzz_support.h"
 
 namespace {
 
 constexpr UINT kShiftJis = 932;
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 // A lead byte takes the next byte with it unless the line ends there.
 std::size_t CharacterCount(const std::string& line) {

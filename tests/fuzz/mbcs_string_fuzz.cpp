@@ -8,19 +8,10 @@
 #include <string>
 
 #include "fsutil/mbcs_string.h"
+#include "character_width.h"
+#include "fuzz_support.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-// The width of the character at text[at]; a lead byte at the very end stands alone.
-std::size_t WidthAt(const std::string& text, std::size_t at) {
-    return IsLeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
-}
 
 int ReferenceReverseFind(const std::string& text, char byte) {
     int found = -1;

@@ -9,23 +9,13 @@
 
 #include "fsutil/mbcs_string.h"
 #include "fsutil/split_path.h"
+#include "character_width.h"
+#include "fuzz_support.h"
 
 namespace {
 
 constexpr std::size_t kPathLimit = ISplitPath::kPathWidth;
 constexpr std::size_t kComponentLimit = ISplitPath::kComponentWidth - 1;
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-// The width of the character at text[at]: a lead byte takes the byte after it, and a lead
-// byte with nothing after it is a character of its own.
-std::size_t WidthAt(const std::string& text, std::size_t at) {
-    return IsLeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
-}
 
 bool EndsInLoneLeadByte(const std::string& text) {
     std::size_t at = 0;

@@ -11,14 +11,9 @@
 #include <vector>
 
 #include "launcher/string_table_block.h"
+#include "fuzz_support.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 struct ReferenceEntry {
     std::size_t offset = 0;  // of the first unit, in bytes

@@ -10,6 +10,7 @@
 #include "scoped_code_page.h"
 #include "scoped_working_directory.h"
 #include "temp_dir.h"
+#include "windows_shaped.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ class FullPath : public testing::TestWithParam<FullPathCase> {
     // The working directory is a real one whose name is known in full.
     const std::string current_ = std::filesystem::canonical(temp_.Path()).string();
 };
-
-// The host's root is drive Z:; the folder's name is ASCII, so every '/' is a separator.
-std::string WindowsShaped(std::string hostPath) {
-    for (char& byte : hostPath) {
-        byte = byte == '/' ? '\\' : byte;
-    }
-    return "Z:" + hostPath;
-}
 
 std::string Expand(const std::string& text, const std::string& current) {
     const std::size_t at = text.find('@');

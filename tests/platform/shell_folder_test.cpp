@@ -12,18 +12,11 @@
 #include "scoped_code_page.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
+#include "windows_shaped.h"
 
 namespace {
 
 using ShGetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
-
-// A host path as the lookup hands it out: the root is drive Z: and backslashes separate.
-std::string WindowsShaped(std::string hostPath) {
-    for (char& byte : hostPath) {
-        byte = byte == '/' ? '\\' : byte;
-    }
-    return "Z:" + hostPath;
-}
 
 // The documents folder lookup as callers reach it: through the loaded library, with HOME
 // and the XDG settings pointed into a scratch folder.

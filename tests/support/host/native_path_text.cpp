@@ -1,0 +1,5 @@
+#include "native_path_text.h"
+
+std::string NativePathText(const std::filesystem::path& path) {
+    return path.string();
+}
