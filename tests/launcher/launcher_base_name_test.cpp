@@ -1,15 +1,18 @@
 // The launcher names its log configuration, log folder and log file after its own file name
 // without the last extension only: dots before it stay in the name.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "calendar/calendar_date.h"
-#include "calendar/format_calendar_date.h"
 #include "launcher_process_fixture.h"
 #include "file_bytes.h"
+#include "local_date.h"
+#include "log_configuration_text.h"
+#include "native_path_text.h"
+#include "scoped_documents_folder.h"
 
 namespace {
 
@@ -24,51 +27,36 @@ void PrintTo(const BaseNameCase& c, std::ostream* os) {
     *os << c.program;
 }
 
-std::string TodayAsEightDigits() {
-    CalendarDate today(0);
-    today.SetToday();
-    std::string date;
-    FormatCalendarDate(today, kFormatYearMonthDay, date);
-    return date;
-}
-
-// The test paths are ASCII, so every backslash byte is a separator.
-std::string DoubledBackslashes(const std::string& path) {
-    std::string doubled;
-    for (const char c : path) {
-        doubled += c;
-        if (c == '\\') {
-            doubled += c;
-        }
-    }
-    return doubled;
-}
-
 class LauncherBaseNameTest : public LauncherProcessTest,
                              public ::testing::WithParamInterface<BaseNameCase> {};
 
 TEST_P(LauncherBaseNameTest, LogFilesAreNamedAfterTheNameWithoutItsLastExtension) {
+    namespace fs = std::filesystem;
     const BaseNameCase& c = GetParam();
-    const std::string base = LogRoot() + "\\" + c.baseName;
-    const std::string wrongConfiguration = LogRoot() + "\\" + c.wrongBaseName + ".ini";
-    // Wine's documents folder outlives a test, and the other case writes the wrong name.
-    std::remove(ToLibraryPath(base + ".ini").c_str());
-    std::remove(ToLibraryPath(wrongConfiguration).c_str());
-    std::filesystem::remove_all(ToLibraryPath(base));
+    const TempDir scratch;
+    const fs::path documents = fs::path(scratch.Path()) / "Documents";
+    fs::create_directory(documents);
+    const ScopedDocumentsFolder documentsFolder(documents, scratch.Path());
+    const fs::path logRoot = documents / "Norvale" / "SystemLog";
 
     const LauncherCopy launcher(LauncherCopy::Component::kBeside, c.program);
+    const std::string dayBefore = LocalDateAsEightDigits();
     const ChildResult run = RunChild(launcher.Program(), {});
+    const std::string dayAfter = LocalDateAsEightDigits();
     ASSERT_EQ(run.exitStatus, 0) << run.errorOutput;
 
-    const std::string configuration = ReadFileBytes(ToLibraryPath(base + ".ini"));
-    const std::string logFile =
-        base + "\\" + c.baseName + ".1.0.0Log_" + TodayAsEightDigits() + ".txt";
-    EXPECT_NE(configuration.find("log4j.appender.nAppender.File = " +
-                                 DoubledBackslashes(ToLibraryPath(logFile)) + "\r\n"),
-              std::string::npos)
-        << configuration;
-    EXPECT_TRUE(std::filesystem::is_directory(ToLibraryPath(base)));
-    EXPECT_FALSE(std::filesystem::exists(ToLibraryPath(wrongConfiguration)));
+    const std::string base = c.baseName;
+    // Taken on either side of midnight, the run's day is one of the two readings.
+    const auto lineFive = [&](const std::string& day) {
+        const fs::path logFile = logRoot / base / (base + ".1.0.0Log_" + day + ".txt");
+        return "log4j.appender.nAppender.File = " +
+               DoubledBackslashes(NativePathText(fs::path(logFile).make_preferred())) + "\r\n";
+    };
+    EXPECT_THAT(ReadFileBytes(logRoot / (base + ".ini")),
+                testing::AnyOf(testing::HasSubstr(lineFive(dayBefore)),
+                               testing::HasSubstr(lineFive(dayAfter))));
+    EXPECT_TRUE(fs::is_directory(logRoot / base));
+    EXPECT_FALSE(fs::exists(logRoot / (std::string(c.wrongBaseName) + ".ini")));
 }
 
 // Host programs carry no ".exe": there a program named my.tool is "my", as on Windows.

@@ -13,6 +13,7 @@
 #include "file_bytes.h"
 #include "launcher_copy.h"
 #include "local_date.h"
+#include "log_configuration_text.h"
 #include "scoped_documents_folder.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
@@ -42,30 +43,6 @@ std::vector<std::string> EverythingUnder(const fs::path& root) {
     }
     std::sort(entries.begin(), entries.end());
     return entries;
-}
-
-std::string DoubledBackslashes(const std::string& path) {
-    std::string doubled;
-    for (const char c : path) {
-        doubled += c;
-        if (c == '\\') {
-            doubled += c;
-        }
-    }
-    return doubled;
-}
-
-std::string SevenLines(const std::string& logFileValue) {
-    return "log4j.rootLogger = Info, nAppender\r\n"
-           "log4j.appender.nAppender = org.apache.log4j.RollingFileAppender\r\n"
-           "log4j.appender.nAppender.MaxFileSize = 5MB\r\n"
-           "log4j.appender.nAppender.MaxBackupIndex = 1\r\n"
-           "log4j.appender.nAppender.File = " +
-           logFileValue +
-           "\r\n"
-           "log4j.appender.nAppender.layout = org.apache.log4j.PatternLayout\r\n"
-           "log4j.appender.nAppender.layout.ConversionPattern = %d{yyyy-MM-dd HH:mm:ss} [%5p] "
-           "%l %M - %m%n\r\n";
 }
 
 class LauncherJapaneseNamesTest : public ::testing::TestWithParam<NameCase> {};

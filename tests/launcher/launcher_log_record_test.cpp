@@ -6,20 +6,15 @@
 #include <fstream>
 #include <string>
 
-#include "calendar/calendar_date.h"
-#include "calendar/format_calendar_date.h"
 #include "launcher_process_fixture.h"
 #include "file_bytes.h"
+#include "local_date.h"
 
 namespace {
 
 std::string TodaysLogFile() {
-    CalendarDate today(0);
-    today.SetToday();
-    std::string date;
-    FormatCalendarDate(today, kFormatYearMonthDay, date);
     const std::string name = LAUNCHER_BASE_NAME;
-    return name + "\\" + name + ".1.0.0Log_" + date + ".txt";
+    return name + "\\" + name + ".1.0.0Log_" + LocalDateAsEightDigits() + ".txt";
 }
 
 std::size_t CountOf(const std::string& text, const std::string& part) {

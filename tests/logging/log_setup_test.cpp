@@ -1,5 +1,6 @@
 #include "logging/log_setup.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -9,12 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_date.h"
-#include "calendar/format_calendar_date.h"
 #include "logging/configuration_handoff.h"
 #include "platform/library_path.h"
 #include "environment_values.h"
 #include "scoped_environment.h"
+#include "local_date.h"
+#include "log_configuration_text.h"
+#include "native_path_text.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
 
@@ -39,24 +41,17 @@ void WriteBytes(const std::string& ansiPath, const std::string& bytes) {
     out << bytes;
 }
 
-// Doubles every backslash byte: right for paths without a Shift-JIS trail byte 0x5C.
-std::string DoubledBackslashes(const std::string& path) {
-    std::string escaped;
-    for (const char c : path) {
-        escaped += c;
-        if (c == '\\') {
-            escaped += c;
-        }
-    }
-    return escaped;
+namespace fs = std::filesystem;
+
+// A path below the scratch folder, as the platform names it (see NativePathText).
+std::string UnderText(const TempDir& temp, const fs::path& relative) {
+    return NativePathText((fs::path(temp.Path()) / relative).make_preferred());
 }
 
-std::string TodayAsEightDigits() {
-    CalendarDate today(0);
-    today.SetToday();
-    std::string text;
-    FormatCalendarDate(today, kFormatYearMonthDay, text);
-    return text;
+// The log file's path below the scratch folder's Docs for base name and day.
+fs::path LogFileBelowDocs(const std::string& utf8BaseName, const std::string& day) {
+    return fs::path("Docs") / "Norvale" / "SystemLog" / fs::u8path(utf8BaseName) /
+           fs::u8path(utf8BaseName + ".1.0.0Log_" + day + ".txt");
 }
 
 class LogSetup : public ::testing::Test {
@@ -112,27 +107,21 @@ TEST_F(LogSetup, OverrideThatIsAFolderIsHandedOverAndNothingIsWritten) {
 }
 
 TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
-    const std::string date = TodayAsEightDigits();
+    const std::string dayBefore = LocalDateAsEightDigits();
     SetUpLoggingUnder(documents_, "app", 1, 0, 0, 0);
+    const std::string dayAfter = LocalDateAsEightDigits();
 
     const std::string configurationFile = logRoot_ + "\\app.ini";
     EXPECT_EQ(handedOver, std::vector<std::string>{configurationFile});
     EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot_)));
     EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot_ + "\\app")));
 
-    const std::string escaped =
-        DoubledBackslashes(ToLibraryPath(logRoot_ + "\\app\\app.1.0.0Log_" + date + ".txt"));
-    EXPECT_EQ(ReadBytes(configurationFile),
-              "log4j.rootLogger = Info, nAppender\r\n"
-              "log4j.appender.nAppender = org.apache.log4j.RollingFileAppender\r\n"
-              "log4j.appender.nAppender.MaxFileSize = 5MB\r\n"
-              "log4j.appender.nAppender.MaxBackupIndex = 1\r\n"
-              "log4j.appender.nAppender.File = " +
-                  escaped +
-                  "\r\n"
-                  "log4j.appender.nAppender.layout = org.apache.log4j.PatternLayout\r\n"
-                  "log4j.appender.nAppender.layout.ConversionPattern = %d{yyyy-MM-dd HH:mm:ss} "
-                  "[%5p] %l %M - %m%n\r\n");
+    // Taken on either side of midnight, the run's day is one of the two readings.
+    EXPECT_THAT(
+        ReadBytes(configurationFile),
+        testing::AnyOf(
+            SevenLines(DoubledBackslashes(UnderText(temp_, LogFileBelowDocs("app", dayBefore)))),
+            SevenLines(DoubledBackslashes(UnderText(temp_, LogFileBelowDocs("app", dayAfter))))));
     EXPECT_NE(std::string(std::setlocale(LC_ALL, nullptr)), "C")
         << "the generation path switches to the user's locale";
 }
@@ -141,44 +130,55 @@ TEST_F(LogSetup, WithoutOverrideWritesTheSevenLinesAndHandsThemOver) {
 // path stands there itself; any other goes into the launcher's environment variable, as one
 // path (the base name in the same encoding as the folder), and line 5 refers to it.
 TEST_F(LogSetup, LogFileValueIsThePathOrAReferenceToIt) {
-    const std::string date = TodayAsEightDigits();
-    const std::string katakanaLog = "\x83\x8D\x83\x4F";
     struct Case {
-        std::string baseName;
+        std::string baseName;      // as the launcher has it: the ANSI code page
+        std::string utf8BaseName;  // the same name as the file system shows it
         bool throughEnvironment;
     };
-    for (const Case& c : {Case{"app", false}, Case{katakanaLog, true}}) {
+    const Case cases[] = {
+        {"app", "app", false}, {"\x83\x8D\x83\x4F", "\xE3\x83\xAD\xE3\x82\xB0", true},  // ログ
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8BaseName);
         const ScopedEnvironment noVariable("NVLINK_LAUNCHER_LOG_FILE", std::nullopt);
+        const std::string dayBefore = LocalDateAsEightDigits();
         SetUpLoggingUnder(documents_, c.baseName, 1, 0, 0, 0);
-
-        const std::string logFile = ToLibraryPath(logRoot_ + "\\" + c.baseName + "\\" + c.baseName +
-                                                  ".1.0.0Log_" + date + ".txt");
+        const std::string dayAfter = LocalDateAsEightDigits();
         const std::string written = ReadBytes(logRoot_ + "\\" + c.baseName + ".ini");
+        const std::optional<std::string> variable =
+            ProcessEnvironmentValue("NVLINK_LAUNCHER_LOG_FILE");
+        // Midnight may pass during the call: the day is the one the path carries.
+        const std::string day =
+            (written + variable.value_or("")).find(dayBefore + ".txt") != std::string::npos
+                ? dayBefore
+                : dayAfter;
+
+        const std::string logFile = UnderText(temp_, LogFileBelowDocs(c.utf8BaseName, day));
         const std::string value =
             c.throughEnvironment ? "${NVLINK_LAUNCHER_LOG_FILE}" : DoubledBackslashes(logFile);
-        EXPECT_NE(written.find("log4j.appender.nAppender.File = " + value + "\r\n"),
-                  std::string::npos)
-            << written;
-        EXPECT_EQ(ProcessEnvironmentValue("NVLINK_LAUNCHER_LOG_FILE"),
+        EXPECT_EQ(written, SevenLines(value));
+        EXPECT_EQ(variable,
                   c.throughEnvironment ? std::optional<std::string>(logFile) : std::nullopt);
     }
 }
 
 struct SeparatorEndCase {
     const char* what;
-    std::string documents;  // ends in a separator; empty: none to spare on this build
+    std::string documents;     // ends in a separator; empty: none to spare on this build
+    std::string lineFiveRoot;  // the same folder as line 5 names it, its separator kept
 };
 
 // A documents folder that ends in a separator, as a drive root does, is taken as it is: the
 // log root holds two adjacent backslashes, which line 5 doubles like any other. The folders
 // and the file are made all the same, at the first start.
 TEST_F(LogSetup, DocumentsFolderEndingInASeparatorIsTakenAsItIs) {
+    const std::string separator(1, static_cast<char>(fs::path::preferred_separator));
     const char* const scratchDrive = std::getenv("LAUNCHER_SCRATCH_DRIVE");
     const SeparatorEndCase cases[] = {
-        {"folder", documents_ + "\\"},
-        {"drive root", scratchDrive == nullptr ? "" : std::string(scratchDrive) + "\\"},
+        {"folder", documents_ + "\\", UnderText(temp_, "Docs") + separator},
+        {"drive root", scratchDrive == nullptr ? "" : std::string(scratchDrive) + "\\",
+         scratchDrive == nullptr ? "" : std::string(scratchDrive) + "\\"},
     };
-    const std::string date = TodayAsEightDigits();
     for (const SeparatorEndCase& c : cases) {
         SCOPED_TRACE(c.what);
         if (c.documents.empty()) {
@@ -189,16 +189,22 @@ TEST_F(LogSetup, DocumentsFolderEndingInASeparatorIsTakenAsItIs) {
         handedOver.clear();
         const std::string logRoot = c.documents + "\\Norvale\\SystemLog";
 
+        const std::string dayBefore = LocalDateAsEightDigits();
         SetUpLoggingUnder(c.documents, "app", 1, 0, 0, 0);
+        const std::string dayAfter = LocalDateAsEightDigits();
 
         EXPECT_EQ(handedOver, std::vector<std::string>{logRoot + "\\app.ini"});
         EXPECT_TRUE(std::filesystem::is_directory(OnDisk(logRoot + "\\app")));
-        const std::string logFile = ToLibraryPath(logRoot + "\\app\\app.1.0.0Log_" + date + ".txt");
-        const std::string written = ReadBytes(logRoot + "\\app.ini");
-        EXPECT_NE(
-            written.find("log4j.appender.nAppender.File = " + DoubledBackslashes(logFile) + "\r\n"),
-            std::string::npos)
-            << written;
+        const auto lineFive = [&](const std::string& day) {
+            return "log4j.appender.nAppender.File = " +
+                   DoubledBackslashes(c.lineFiveRoot + separator + "Norvale" + separator +
+                                      "SystemLog" + separator + "app" + separator +
+                                      "app.1.0.0Log_" + day + ".txt") +
+                   "\r\n";
+        };
+        EXPECT_THAT(ReadBytes(logRoot + "\\app.ini"),
+                    testing::AnyOf(testing::HasSubstr(lineFive(dayBefore)),
+                                   testing::HasSubstr(lineFive(dayAfter))));
         std::filesystem::remove_all(OnDisk(c.documents + "Norvale"));
     }
 }

@@ -8,11 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "calendar/calendar_date.h"
-#include "calendar/format_calendar_date.h"
 #include "logging/log_setup.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
+#include "local_date.h"
 #include "scoped_documents_folder.h"
 
 namespace {
@@ -24,10 +23,7 @@ TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
     std::filesystem::create_directory(documents);
     const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
 
-    CalendarDate today(0);
-    today.SetToday();
-    std::string date;
-    FormatCalendarDate(today, kFormatYearMonthDay, date);
+    const std::string date = LocalDateAsEightDigits();
 
     InitLogging();
 
@@ -61,10 +57,7 @@ TEST(LoggingEndToEnd, TheDaysFileRollsAtFiveMegabytesAndKeepsOneBackup) {
     const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
     std::filesystem::create_directory(documents);
     const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
-    CalendarDate today(0);
-    today.SetToday();
-    std::string date;
-    FormatCalendarDate(today, kFormatYearMonthDay, date);
+    const std::string date = LocalDateAsEightDigits();
 
     InitLogging();
     auto logger = log4cxx::Logger::getLogger("rolling");
