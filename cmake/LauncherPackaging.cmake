@@ -15,7 +15,7 @@ install(TARGETS NvLinkLauncher RUNTIME DESTINATION . COMPONENT product)
 install(FILES ${shared_manifest} ${package_note} DESTINATION . COMPONENT product)
 # Every DLL the executable and the component libraries need beyond the system's: log4cxx with
 # APR, APR-util and expat, and the toolchain's C++ run-time they all share (LauncherLog4cxx).
-install(FILES ${LAUNCHER_RUNTIME_DLLS} DESTINATION . COMPONENT product)
+install(FILES ${LAUNCHER_RUNTIME_DLL_COPIES} DESTINATION . COMPONENT product)
 
 # The licence and notice texts of what the package redistributes, in licenses/<library>/: the
 # third-party ones straight from the pinned archives, the toolchain's run-time ones (GCC's
