@@ -9,10 +9,10 @@
 
 #include "launcher_process_fixture.h"
 #include "file_bytes.h"
-#include "local_date.h"
+#include "dated_run.h"
 #include "log_configuration_text.h"
 #include "native_path_text.h"
-#include "scoped_documents_folder.h"
+#include "scratch_documents_folder.h"
 
 namespace {
 
@@ -33,17 +33,12 @@ class LauncherBaseNameTest : public LauncherProcessTest,
 TEST_P(LauncherBaseNameTest, LogFilesAreNamedAfterTheNameWithoutItsLastExtension) {
     namespace fs = std::filesystem;
     const BaseNameCase& c = GetParam();
-    const TempDir scratch;
-    const fs::path documents = fs::path(scratch.Path()) / "Documents";
-    fs::create_directory(documents);
-    const ScopedDocumentsFolder documentsFolder(documents, scratch.Path());
-    const fs::path logRoot = documents / "Norvale" / "SystemLog";
+    const ScratchDocumentsFolder scratch;
+    const fs::path logRoot = scratch.Documents() / "Norvale" / "SystemLog";
 
     const LauncherCopy launcher(LauncherCopy::Component::kBeside, c.program);
-    const std::string dayBefore = LocalDateAsEightDigits();
-    const ChildResult run = RunChild(launcher.Program(), {});
-    const std::string dayAfter = LocalDateAsEightDigits();
-    ASSERT_EQ(run.exitStatus, 0) << run.errorOutput;
+    const DatedRun run = RunChildDated(launcher.Program());
+    ASSERT_EQ(run.result.exitStatus, 0) << run.result.errorOutput;
 
     const std::string base = c.baseName;
     // Taken on either side of midnight, the run's day is one of the two readings.
@@ -53,8 +48,8 @@ TEST_P(LauncherBaseNameTest, LogFilesAreNamedAfterTheNameWithoutItsLastExtension
                DoubledBackslashes(NativePathText(fs::path(logFile).make_preferred())) + "\r\n";
     };
     EXPECT_THAT(ReadFileBytes(logRoot / (base + ".ini")),
-                testing::AnyOf(testing::HasSubstr(lineFive(dayBefore)),
-                               testing::HasSubstr(lineFive(dayAfter))));
+                testing::AnyOf(testing::HasSubstr(lineFive(run.dayBefore)),
+                               testing::HasSubstr(lineFive(run.dayAfter))));
     EXPECT_TRUE(fs::is_directory(logRoot / base));
     EXPECT_FALSE(fs::exists(logRoot / (std::string(c.wrongBaseName) + ".ini")));
 }

@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "dated_run.h"
 #include "file_bytes.h"
 #include "launcher_copy.h"
-#include "local_date.h"
 #include "log_configuration_text.h"
-#include "scoped_documents_folder.h"
 #include "scoped_environment.h"
-#include "temp_dir.h"
+#include "scratch_documents_folder.h"
 
 namespace {
 
@@ -49,25 +47,21 @@ class LauncherJapaneseNamesTest : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(LauncherJapaneseNamesTest, RecordLandsExactlyWhereTheNamesCallFor) {
     const NameCase& c = GetParam();
-    const TempDir scratch;
-    const fs::path root(scratch.Path());
-    const fs::path documents = root / fs::u8path(c.user) / "Documents";
-    fs::create_directories(documents);
-    const ScopedDocumentsFolder documentsFolder(documents, root);
+    const ScratchDocumentsFolder scratch(c.user);
+    const fs::path& root = scratch.Root();
+    const fs::path& documents = scratch.Documents();
     const ScopedEnvironment noRecord("APPRUN_DEMO_RECORD", std::nullopt);
     const LauncherCopy launcher(LauncherCopy::Component::kBeside, c.program);
 
-    const std::string dayBefore = LocalDateAsEightDigits();
-    const ChildResult run = RunChild(launcher.Program(), {});
-    const std::string dayAfter = LocalDateAsEightDigits();
-    ASSERT_EQ(run.exitStatus, 0) << run.errorOutput;
+    const DatedRun run = RunChildDated(launcher.Program());
+    ASSERT_EQ(run.result.exitStatus, 0) << run.result.errorOutput;
 
     // The run may cross midnight: its day is one of the two readings.
     const std::string base = c.baseName;
     const fs::path logDirectory = documents / "Norvale" / "SystemLog" / fs::u8path(base);
-    std::string day = dayBefore;
+    std::string day = run.dayBefore;
     if (!fs::exists(logDirectory / fs::u8path(base + ".1.0.0Log_" + day + ".txt"))) {
-        day = dayAfter;
+        day = run.dayAfter;
     }
     const std::string logName = base + ".1.0.0Log_" + day + ".txt";
     const fs::path logFile = logDirectory / fs::u8path(logName);

@@ -9,19 +9,15 @@
 #include <string>
 
 #include "logging/log_setup.h"
-#include "temp_dir.h"
 #include "file_bytes.h"
 #include "local_date.h"
-#include "scoped_documents_folder.h"
+#include "scratch_documents_folder.h"
 
 namespace {
 
 TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
-    TempDir temp;
-    const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
-    // A user's documents folder exists; Wine falls back to its own when the setting names none.
-    std::filesystem::create_directory(documents);
-    const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
+    const ScratchDocumentsFolder scratch;
+    const std::filesystem::path& documents = scratch.Documents();
 
     const std::string date = LocalDateAsEightDigits();
 
@@ -53,10 +49,8 @@ TEST(LoggingEndToEnd, InfoRecordsLandInTheDatedLogFileAndDebugRecordsDoNot) {
 // 5 MB (5,242,880 bytes) a file, one backup: twelve megabytes of records leave the day's file
 // and its ".1", nothing older.
 TEST(LoggingEndToEnd, TheDaysFileRollsAtFiveMegabytesAndKeepsOneBackup) {
-    TempDir temp;
-    const std::filesystem::path documents = std::filesystem::path(temp.Path()) / "Documents";
-    std::filesystem::create_directory(documents);
-    const ScopedDocumentsFolder documentsFolder(documents, temp.Path());
+    const ScratchDocumentsFolder scratch;
+    const std::filesystem::path& documents = scratch.Documents();
     const std::string date = LocalDateAsEightDigits();
 
     InitLogging();
