@@ -35,13 +35,9 @@ cmake_path(GET log4cxx_dll PARENT_PATH log4cxx_bin)
 file(GLOB LAUNCHER_THIRD_PARTY_DLLS ${log4cxx_bin}/*.dll)
 list(SORT LAUNCHER_THIRD_PARTY_DLLS)
 
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(libgcc libgcc_s_dw2-1.dll)
-else()
-    set(libgcc libgcc_s_seh-1.dll)
-endif()
+# i686 MinGW unwinds with DWARF-2 tables, hence libgcc_s_dw2.
 set(LAUNCHER_TOOLCHAIN_DLLS "")
-foreach(name libstdc++-6.dll ${libgcc} libwinpthread-1.dll)
+foreach(name libstdc++-6.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")

@@ -1,5 +1,5 @@
-# The product as users get it: one ZIP per Windows build, NvLinkLauncher-<version>-win32.zip
-# (win64 for the x86-64 build), holding the executable and what must lie beside it. The
+# The product as users get it: one ZIP per Windows build, NvLinkLauncher-<version>-win32.zip,
+# holding the executable and what must lie beside it. The
 # host build stands in for Windows during development and packages nothing.
 if(NOT WIN32)
     return()

@@ -18,7 +18,7 @@ function(launcher_add_resources name rc_file)
     endif()
 
     find_program(LAUNCHER_WINDRES
-        NAMES i686-w64-mingw32-windres x86_64-w64-mingw32-windres windres
+        NAMES i686-w64-mingw32-windres windres
         DOC "windres, to compile resource scripts for the host build"
         REQUIRED)
     set(include_flags "")

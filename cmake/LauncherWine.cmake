@@ -5,14 +5,10 @@ if(NOT WIN32)
     return()
 endif()
 
-# The toolchain file names the prefix's architecture.
-if(LAUNCHER_WINE_ARCH STREQUAL "win64")
-    set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine64)
-    set(LAUNCHER_WINE_SERVER /usr/lib/wine/wineserver64)
-else()
-    set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine)
-    set(LAUNCHER_WINE_SERVER /usr/bin/wineserver)
-endif()
+# 32-bit Wine's loader; the server is Debian's wrapper, which picks the 64-bit wineserver when
+# installed: it serves 32-bit programs too, and is not emulated where they are.
+set(LAUNCHER_WINE_LOADER /usr/lib/wine/wine)
+set(LAUNCHER_WINE_SERVER /usr/bin/wineserver)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                      WORLD_READ WORLD_EXECUTE
