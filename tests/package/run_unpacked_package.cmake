@@ -77,7 +77,9 @@ endforeach()
 # folder; the launcher process tests write the same file, so ctest runs them apart.
 set(configuration_pattern
     "${WINE_PREFIX}/drive_c/users/*/Documents/Norvale/SystemLog/NvLinkLauncher.ini")
-# The run's local date (the test runs with the launcher's time zone).
+# The run's local date in the launcher's time zone (wine-run's), whoever calls this script:
+# from 15:00 UTC on, Japan is a day ahead.
+set(ENV{TZ} JST-9)
 string(TIMESTAMP today "%Y%m%d")
 set(log_file_pattern "${WINE_PREFIX}/drive_c/users/*/Documents/Norvale/SystemLog/NvLinkLauncher/NvLinkLauncher.1.0.0Log_${today}.txt")
 # What the demo component logs through log4cxx when it runs.
