@@ -16,7 +16,7 @@ HRESULT AppRun::Create(REFIID iid, void** object) {
 
 std::int32_t AppRun::Run(BSTR commandString, std::int32_t showCommand) {
     const std::string command = Utf8FromBstr(commandString);
-    LogRunStarted(showCommand);
+    LogRunStarted(showCommand, command);
     WriteRunRecordIfAsked(command, showCommand);
     return ExitCodeFromCommandLine(command);
 }

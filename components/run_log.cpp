@@ -2,8 +2,9 @@
 
 #include "run_log.h"
 
-void LogRunStarted(std::int32_t showCommand) {
+void LogRunStarted(std::int32_t showCommand, const std::string& commandLine) {
     // The launcher configured the library for the whole process before creating us.
     const log4cxx::LoggerPtr logger = log4cxx::Logger::getLogger("AppRun");
-    LOG4CXX_INFO(logger, "AppRun started: show command " << showCommand);
+    LOG4CXX_INFO(
+        logger, "AppRun started: show command " << showCommand << ", command line " << commandLine);
 }

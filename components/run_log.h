@@ -3,5 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-void LogRunStarted(std::int32_t showCommand);
+// commandLine: UTF-8. It names the start, so records of starts at the same moment can be told
+// apart.
+void LogRunStarted(std::int32_t showCommand, const std::string& commandLine);

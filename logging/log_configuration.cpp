@@ -16,6 +16,11 @@ std::string ComposeConfigurationFile(const std::string& logRoot, const std::stri
     return logRoot + "\\" + baseName + ".ini";
 }
 
+std::string ComposeTemporaryConfigurationFile(const std::string& configurationFile,
+                                              std::uint32_t processId) {
+    return configurationFile + "." + std::to_string(processId) + ".tmp";
+}
+
 std::string ComposeLogDirectory(const std::string& logRoot, const std::string& baseName) {
     return logRoot + "\\" + baseName + "\\";
 }

@@ -8,8 +8,8 @@
 #include "fsutil/special_folder.h"
 #include "logging/configuration_handoff.h"
 #include "logging/log_configuration.h"
+#include "logging/replace_file.h"
 #include "platform/library_path.h"
-#include "platform/text_output_file.h"
 #include "platform/win32.h"
 
 void InitLogging() {
@@ -66,7 +66,9 @@ std::string GenerateLogConfiguration(const std::string& baseName, const std::str
         SetLibraryPathVariable(kLogFileVariable, logFile);
     }
 
-    TextOutputFile file(configurationFile);
-    file.Write(ComposeConfigurationText(ComposeLogFileValue(libraryPath)));
+    // A start that reads the file while this one writes it finds the old whole file or ours.
+    ReplaceFileWithText(configurationFile,
+                        ComposeTemporaryConfigurationFile(configurationFile, GetCurrentProcessId()),
+                        ComposeConfigurationText(ComposeLogFileValue(libraryPath)));
     return configurationFile;
 }

@@ -29,3 +29,7 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
     std::memcpy(fileName, ansi.c_str(), ansi.size() + 1);
     return static_cast<DWORD>(ansi.size());
 }
+
+DWORD GetCurrentProcessId() {
+    return static_cast<DWORD>(getpid());
+}

@@ -6,14 +6,24 @@ TextOutputFile::TextOutputFile(const std::string& ansiPath)
     : stream_(std::fopen(ToLibraryPath(ansiPath).c_str(), "w")) {}
 
 // The host C library has no text mode: line ends are written as Windows writes them.
-void TextOutputFile::Write(const std::string& text) {
+bool TextOutputFile::Write(const std::string& text) {
     if (!stream_) {
-        return;
+        return false;
     }
     for (const char c : text) {
-        if (c == '\n') {
-            std::fputc('\r', stream_.get());
+        if (c == '\n' && std::fputc('\r', stream_.get()) == EOF) {
+            return false;
         }
-        std::fputc(c, stream_.get());
+        if (std::fputc(c, stream_.get()) == EOF) {
+            return false;
+        }
     }
+    return true;
+}
+
+bool TextOutputFile::Close() {
+    if (!stream_) {
+        return false;
+    }
+    return std::fclose(stream_.release()) == 0;
 }

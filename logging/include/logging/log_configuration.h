@@ -8,6 +8,10 @@
 std::string ComposeLogRoot(const std::string& documentsFolder);
 std::string ComposeOverrideFile(const std::string& logRoot);
 std::string ComposeConfigurationFile(const std::string& logRoot, const std::string& baseName);
+// Beside the configuration file, named for the process that writes it, so starts at the same
+// moment each write a file of their own before one replaces the configuration with it.
+std::string ComposeTemporaryConfigurationFile(const std::string& configurationFile,
+                                              std::uint32_t processId);
 // Ends in a separator.
 std::string ComposeLogDirectory(const std::string& logRoot, const std::string& baseName);
 

@@ -35,6 +35,20 @@ BOOL FindClose(HANDLE search);
 // < > | " or a control character, ERROR_ACCESS_DENIED when refused.
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes);
 
+// One file removed. ERROR_ACCESS_DENIED for a directory or a read-only file (one its owner
+// may not write), as Windows refuses both; a missing one as a search reports it.
+BOOL DeleteFileA(LPCSTR fileName);
+
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+
+// Renames a file or directory in one step with rename(2)'s meaning: whoever opens the new
+// name sees the old file or the moved one, never neither. Only MOVEFILE_REPLACE_EXISTING is
+// known (anything else is ERROR_INVALID_PARAMETER); with it a file in the way is replaced,
+// as Windows does, unless it is a directory or read-only, or the one moved is a directory
+// (ERROR_ACCESS_DENIED); without it, a name in the way is ERROR_ALREADY_EXISTS. Across file
+// systems ERROR_NOT_SAME_DEVICE.
+BOOL MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, DWORD flags);
+
 // Local time with the offset in force now (the process's TZ), as Windows converts; any value
 // is taken, the sum wrapping around 2^64.
 BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, FILETIME* localFileTime);

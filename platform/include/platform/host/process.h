@@ -1,4 +1,4 @@
-// The running process: its executable's path.
+// The running process: its id and its executable's path.
 #pragma once
 
 #include "platform/host/types.h"
@@ -7,3 +7,6 @@
 // root is drive Z:); a null module means the executable. Like
 // Windows, a path that does not fit is cut and terminated, and the result is the size.
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
+
+// The process's id, unique among running processes.
+DWORD GetCurrentProcessId();
