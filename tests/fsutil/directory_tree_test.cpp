@@ -133,7 +133,6 @@ TEST(CreateDirectoryTree, StopsAtAShareRoot) {
          true,
          {"", "Norvale", "Norvale/SystemLog"}},
         {"trailing backslash", false, "\\", "\\a\\b\\", true, {"", "a", "a/b"}},
-        {"two separators after the share", false, "\\\\", "\\x", true, {"", "x"}},
         {"existing target", true, "\\", "", false, {""}},
     };
     for (const Case& c : cases) {

@@ -217,19 +217,15 @@ TEST_F(LogSetup, DocumentsFolderAtAShareRootGetsItsLogFolders) {
     if (!share.Reachable()) {
         GTEST_SKIP() << "no share here";
     }
-    for (const std::string& documents : {share.Root(), share.Root() + "\\"}) {
-        SCOPED_TRACE(documents);
-        // The Wine share outlives a test run.
-        std::filesystem::remove_all(share.Native("Norvale"));
-        handedOver.clear();
-        const std::string logRoot = documents + "\\Norvale\\SystemLog";
+    // The Wine share outlives a test run.
+    std::filesystem::remove_all(share.Native("Norvale"));
+    const std::string logRoot = share.Root() + "\\Norvale\\SystemLog";
 
-        SetUpLoggingUnder(documents, "app", 1, 0, 0, 0);
+    SetUpLoggingUnder(share.Root(), "app", 1, 0, 0, 0);
 
-        EXPECT_EQ(handedOver, std::vector<std::string>{logRoot + "\\app.ini"});
-        EXPECT_TRUE(std::filesystem::is_directory(share.Native("Norvale/SystemLog/app")));
-        EXPECT_THAT(ReadBytes(logRoot + "\\app.ini"), testing::HasSubstr("app.1.0.0Log_"));
-    }
+    EXPECT_EQ(handedOver, std::vector<std::string>{logRoot + "\\app.ini"});
+    EXPECT_TRUE(std::filesystem::is_directory(share.Native("Norvale/SystemLog/app")));
+    EXPECT_THAT(ReadBytes(logRoot + "\\app.ini"), testing::HasSubstr("app.1.0.0Log_"));
     std::filesystem::remove_all(share.Native("Norvale"));
 }
 
