@@ -37,11 +37,8 @@ BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes) {
     if (!full.components.empty() && full.components.back().empty()) {
         full.components.pop_back();
     }
-    if (full.unc && full.components.empty()) {
-        return Fail(ERROR_FILE_NOT_FOUND);  // a share root, as Wine has it
-    }
     if (full.components.empty()) {
-        return Fail(ERROR_ALREADY_EXISTS);  // the root
+        return Fail(ERROR_ALREADY_EXISTS);  // the root, or a share root
     }
     if (!std::all_of(full.components.begin(), full.components.end(), HostIsValidName)) {
         return Fail(ERROR_INVALID_NAME);

@@ -78,9 +78,9 @@ TEST_F(UncPaths, CreateDirectoryMakesFoldersBelowAShare) {
         {"\\\\srv\\share\\new", TRUE, 0, "new"},
         {"\\\\srv\\share\\Norvale\\SystemLog\\", TRUE, 0, "Norvale/SystemLog"},
         {"\\\\srv\\share\\Norvale", FALSE, ERROR_ALREADY_EXISTS, "Norvale"},
-        // As Wine has it.
-        {"\\\\srv\\share", FALSE, ERROR_FILE_NOT_FOUND, nullptr},
-        {"\\\\srv\\share\\", FALSE, ERROR_FILE_NOT_FOUND, nullptr},
+        // As a drive root, and as Wine has it.
+        {"\\\\srv\\share", FALSE, ERROR_ALREADY_EXISTS, nullptr},
+        {"\\\\srv\\share\\", FALSE, ERROR_ALREADY_EXISTS, nullptr},
         {"\\\\srv\\share\\missing\\new", FALSE, ERROR_PATH_NOT_FOUND, nullptr},
         {"\\\\srv\\other\\new", FALSE, ERROR_BAD_NET_NAME, nullptr},
         {"\\\\elsewhere\\share\\new", FALSE, ERROR_BAD_NETPATH, nullptr},

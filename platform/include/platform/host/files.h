@@ -35,8 +35,8 @@ BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData);
 BOOL FindClose(HANDLE search);
 
 // One directory, made with mode 0777 less the umask; a trailing separator is allowed.
-// ERROR_ALREADY_EXISTS when the name is taken (the root too; a share root, as Wine has it,
-// ERROR_FILE_NOT_FOUND), ERROR_PATH_NOT_FOUND when a
+// ERROR_ALREADY_EXISTS when the name is taken (the root and a share root too),
+// ERROR_PATH_NOT_FOUND when a
 // directory above is missing or a file, ERROR_INVALID_NAME when a component holds a wildcard,
 // < > | " or a control character, ERROR_ACCESS_DENIED when refused.
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes);
