@@ -88,8 +88,8 @@ std::optional<std::string> WindowsFullPath(const std::string& path) {
         const std::string joined = HostBackslashPath(full.components);
         return IsSeparator(prefix.back()) ? prefix + joined.substr(1) : prefix + joined;
     }
-    // After a drive, two separators are a doubled one, not the start of a UNC name.
-    if (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) {
+    // After a drive, a run of separators is one, not the start of a UNC name.
+    while (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) {
         rest.erase(0, 1);
     }
     const HostFullPath full = HostFullPathOf(rest);

@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FullPathCase{"OtherDriveKeepsItsLetter", "C:\\x\\y.txt", "C:\\x\\y.txt"},
                     FullPathCase{"OtherDriveIsAtItsRoot", "c:a", "c:\\a"},
                     FullPathCase{"TwoSeparatorsAfterADriveAreNoUncName", "C:\\\\x\\y", "C:\\x\\y"},
+                    FullPathCase{"ThreeSeparatorsAfterADriveAreNoUncName", "C:\\\\\\x\\y",
+                                 "C:\\x\\y"},
                     FullPathCase{"DriveZIsTheCurrentOne", "Z:a", "@\\a"},
                     FullPathCase{"UncRootStays", "//srv/share/../f", "\\\\srv\\share\\f"},
                     FullPathCase{"UncRootKeepsItsSeparators", "\\\\srv\\share\\\\a\\\\b",
