@@ -25,7 +25,18 @@ bool IsRootOrNone(const char* directory) {
     return std::strspn(directory, "\\/") == std::strlen(directory);
 }
 
+// "\\server\share": a search cannot find it, as it finds no drive root, and it cannot be
+// created, so the climb takes it as there and stops. Trailing separators are gone already.
+bool IsShareRoot(const std::string& parent) {
+    const ISplitPath split(parent.c_str());
+    return split.server[0] != '\0' && IsRootOrNone(split.directory) &&
+           split.nameAndExtension[0] != '\0';
+}
+
 bool IsExistingDirectoryOrCreated(const std::string& parent) {
+    if (IsShareRoot(parent)) {
+        return true;
+    }
     IFileFind finder;
     if (!finder.BeginSearch(parent.c_str())) {
         return CreateDirectoryTree(parent);

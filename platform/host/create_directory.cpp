@@ -29,17 +29,21 @@ BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes) {
     if (path[0] == '\0' || !full.valid) {
         return Fail(ERROR_PATH_NOT_FOUND);
     }
+    const DWORD shareError = HostShareError(full);
+    if (shareError != ERROR_SUCCESS) {
+        return Fail(shareError);
+    }
     // A trailing separator names the directory before it.
     if (!full.components.empty() && full.components.back().empty()) {
         full.components.pop_back();
     }
     if (full.components.empty()) {
-        return Fail(ERROR_ALREADY_EXISTS);  // the root
+        return Fail(ERROR_ALREADY_EXISTS);  // the root, or a share root
     }
     if (!std::all_of(full.components.begin(), full.components.end(), HostIsValidName)) {
         return Fail(ERROR_INVALID_NAME);
     }
-    const std::string osPath = HostOsPath(full.components);
+    const std::string osPath = HostOsPath(full);
     if (mkdir(osPath.c_str(), 0777) != 0) {
         // Unlike a search, a file on the way is a missing path here, as Wine has it.
         return Fail(errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND

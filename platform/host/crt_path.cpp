@@ -88,6 +88,10 @@ std::optional<std::string> WindowsFullPath(const std::string& path) {
         const std::string joined = HostBackslashPath(full.components);
         return IsSeparator(prefix.back()) ? prefix + joined.substr(1) : prefix + joined;
     }
+    // After a drive, a run of separators is one, not the start of a UNC name.
+    while (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1])) {
+        rest.erase(0, 1);
+    }
     const HostFullPath full = HostFullPathOf(rest);
     if (!full.valid) {
         return std::nullopt;

@@ -177,6 +177,14 @@ HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData) {
     if (!full.valid) {
         return Fail(ERROR_PATH_NOT_FOUND);
     }
+    const DWORD shareError = HostShareError(full);
+    if (shareError != ERROR_SUCCESS) {
+        return Fail(shareError);
+    }
+    // A share root is no entry of a folder: Windows looks for it on the server itself.
+    if (full.unc && full.components.empty()) {
+        return Fail(ERROR_BAD_NET_NAME);
+    }
     // The root has no name to find, nor has a path that ends in a separator.
     if (full.components.empty() || full.components.back().empty()) {
         return Fail(ERROR_FILE_NOT_FOUND);
@@ -190,7 +198,7 @@ HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* findData) {
     if (!std::all_of(full.components.begin(), full.components.end(), HostIsValidName)) {
         return Fail(ERROR_INVALID_NAME);
     }
-    std::string osDirectory = HostOsPath(full.components);
+    std::string osDirectory = HostOsPath(full);
     if (osDirectory.back() != '/') {
         osDirectory += '/';
     }

@@ -6,7 +6,7 @@
 #include "platform/win32.h"
 
 std::string ToLibraryPath(const std::string& ansiPath) {
-    return HostAnsiToUtf8(HostAnsiPathWithSlashes(ansiPath));
+    return HostToOsPath(ansiPath.c_str());
 }
 
 std::string ToLog4cxxPath(const std::string& ansiPath) {

@@ -1,6 +1,7 @@
 // File search, directory creation and the last-error slot over the generated tree, through
 // Win32 and through fsutil's finder and directory helpers.
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "fsutil/directory_tree.h"
@@ -307,6 +308,33 @@ void ProbeDirectoryHelpers(const ProbeContext& context, ProbeOutput& output) {
     }
 }
 
+// A share root: \\srv\share where the run provides it (LAUNCHER_SCRATCH_SHARE; wine-run's
+// share, or the host's share folder that scripts/conformance makes), empty below.
+void ProbeShare(ProbeOutput& output) {
+    const char* share = std::getenv("LAUNCHER_SCRATCH_SHARE");
+    if (share == nullptr) {
+        output.Line("files", "share", "none");
+        return;
+    }
+    const std::string root = share;
+    ProbeSearch("share.root", root, output, true);
+    ProbeSearch("share.slash", root + "\\", output, true);
+    SetLastError(0);
+    const bool found = PathExists(root);
+    output.Line("files", "PathExists.share.root",
+                std::to_string(found) + " err=" + std::to_string(GetLastError()));
+    MakeAndShow(root, "share.root", output);
+    const std::string below[] = {"\\tree\\a\\b", "\\tree\\a\\b", "\\two"};
+    for (const std::string& path : below) {
+        SetLastError(0);
+        const bool made = CreateDirectoryTree(root + path);
+        output.Line("files", "CreateDirectoryTree.share" + Printable(path),
+                    ResultWithError(made, GetLastError()));
+    }
+    ProbeSearch("share.tree", root + "\\tree\\*", output, true);
+    ProbeSearch("share.t", root + "\\t*", output, true);
+}
+
 void ProbeLastError(ProbeOutput& output) {
     for (const DWORD code : {0u, 2u, 12345u, 0x20000000u, 0xFFFFFFFFu}) {
         SetLastError(code);
@@ -322,6 +350,7 @@ void ProbeFiles(const ProbeContext& context, ProbeOutput& output) {
     ProbeFinders(context, output);
     ProbeCreateDirectory(context, output);
     ProbeDirectoryHelpers(context, output);
+    ProbeShare(output);
 }
 
 // Last of all, as a handle used after its close may take the process down.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "scratch_folder.h"
+#include "scratch_share.h"
 #include "shift_jis_fixture.h"
 
 namespace {
@@ -106,6 +107,53 @@ TEST(CreateDirectoryTree, DirectlyBelowADriveRoot) {
         EXPECT_TRUE(created);
         EXPECT_TRUE(exists);
     }
+}
+
+// A share root is no folder a search finds (Windows, and the host layer as Windows), so the
+// climb must stop there as at a drive root. Under Wine, which finds it, these pass either way.
+TEST(CreateDirectoryTree, StopsAtAShareRoot) {
+    const ScratchShare share;
+    if (!share.Reachable()) {
+        GTEST_SKIP() << "no share here";
+    }
+    struct Case {
+        const char* what;
+        bool topExists;         // <top> made first
+        const char* separator;  // between the share and <top>
+        std::string below;      // after <top>, as a caller writes it
+        bool created;
+        std::vector<std::string> existAfter;  // below <top>, '/'-separated; "" is <top>
+    };
+    const Case cases[] = {
+        {"directly below the share", false, "\\", "", true, {""}},
+        {"below the share root",
+         false,
+         "\\",
+         "\\Norvale\\SystemLog",
+         true,
+         {"", "Norvale", "Norvale/SystemLog"}},
+        {"trailing backslash", false, "\\", "\\a\\b\\", true, {"", "a", "a/b"}},
+        {"existing target", true, "\\", "", false, {""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Below a name of the test's own: the share may outlive the test.
+        const std::string top = "launcher-fsutil-" + std::to_string(std::random_device()());
+        if (c.topExists) {
+            std::filesystem::create_directory(share.Native(top));
+        }
+        const std::string path = share.Root() + c.separator + top + c.below;
+        EXPECT_EQ(CreateDirectoryTree(path), c.created) << path;
+        for (const std::string& directory : c.existAfter) {
+            EXPECT_TRUE(std::filesystem::is_directory(share.Native(top + "/" + directory)))
+                << directory;
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(share.Native(top), ignored);
+    }
+    // The share itself exists: nothing to create.
+    EXPECT_FALSE(CreateDirectoryTree(share.Root()));
+    EXPECT_FALSE(CreateDirectoryTree(share.Root() + "\\"));
 }
 
 using CreateDirectoryTreeShiftJis = ShiftJisTest;

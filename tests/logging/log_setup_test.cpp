@@ -17,6 +17,7 @@
 #include "local_date.h"
 #include "log_configuration_text.h"
 #include "native_path_text.h"
+#include "scratch_share.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
 
@@ -207,6 +208,25 @@ TEST_F(LogSetup, DocumentsFolderEndingInASeparatorIsTakenAsItIs) {
                                    testing::HasSubstr(lineFive(dayAfter))));
         std::filesystem::remove_all(OnDisk(c.documents + "Norvale"));
     }
+}
+
+// Offices redirect Documents to a share of the user's own (\\fs\user$). No search finds a
+// share root, so the folders below it must be made without looking for it.
+TEST_F(LogSetup, DocumentsFolderAtAShareRootGetsItsLogFolders) {
+    const ScratchShare share;
+    if (!share.Reachable()) {
+        GTEST_SKIP() << "no share here";
+    }
+    // The Wine share outlives a test run.
+    std::filesystem::remove_all(share.Native("Norvale"));
+    const std::string logRoot = share.Root() + "\\Norvale\\SystemLog";
+
+    SetUpLoggingUnder(share.Root(), "app", 1, 0, 0, 0);
+
+    EXPECT_EQ(handedOver, std::vector<std::string>{logRoot + "\\app.ini"});
+    EXPECT_TRUE(std::filesystem::is_directory(share.Native("Norvale/SystemLog/app")));
+    EXPECT_THAT(ReadBytes(logRoot + "\\app.ini"), testing::HasSubstr("app.1.0.0Log_"));
+    std::filesystem::remove_all(share.Native("Norvale"));
 }
 
 TEST_F(LogSetup, AnOlderLongerFileIsTruncated) {

@@ -7,7 +7,8 @@
 // the top down. True when this call created the directory itself: false when it already
 // exists, or when a parent is no directory or cannot be created (directories created above
 // it stay). Trailing backslashes or slashes are ignored when looking for the parent, and a
-// run of separators counts as one, as the system reads it.
+// run of separators counts as one, as the system reads it. The climb stops at a drive root
+// and at a UNC share root (\\server\share), which is taken as existing.
 bool CreateDirectoryTree(const std::string& path);
 
 // True when at least one file or directory matches path; wildcards in the last component

@@ -5,7 +5,7 @@
 
 // As this platform's C and C++ run-times open a narrow path, and as a log4cxx properties value
 // names a file: on Windows the ANSI path as it is; on the host UTF-8 with '/' separators and no
-// drive prefix.
+// drive prefix, a UNC path in the host layer's share folder.
 std::string ToLibraryPath(const std::string& ansiPath);
 
 // Sets the variable in this process's environment to the path, as log4cxx reads a "${name}"

@@ -1,7 +1,10 @@
 // Directory search, directory creation and file-time conversion over POSIX.
 // Names are narrow strings in the ANSI code page; backslash and slash both separate, and any
 // drive prefix, or none, names the host's one file-system root (drive Z: where the layer
-// hands paths out), so C:\data\a.txt names /data/a.txt. Paths are made full as Win32 makes
+// hands paths out), so C:\data\a.txt names /data/a.txt. A UNC path \\srv\share\a names
+// <folder>/srv/share/a, where LAUNCHER_HOST_UNC_FOLDER names <folder> (as Wine's
+// dosdevices/unc); without it, or without that server, ERROR_BAD_NETPATH, and without that
+// share ERROR_BAD_NET_NAME. Paths are made full as Win32 makes
 // them ("." and ".." resolved by the text, trailing dots of each component and trailing
 // spaces of the last dropped). A backslash inside a host file name cannot be reached. Names
 // are limited to MAX_PATH bytes with the terminator, as the Win32 "A" calls.
@@ -18,6 +21,8 @@
 // ".."). The creation time is the status-change time, POSIX keeping no birth time. Entries
 // that vanish while listed, dangling links and names of MAX_PATH bytes or more in the ANSI
 // code page are passed over.
+// A share root (\\srv\share) is not found, as Windows documents, with ERROR_BAD_NET_NAME
+// as Windows gives it (Wine finds the share).
 // Failures, as Wine gives them: ERROR_FILE_NOT_FOUND (no match, the root, a name ending in a
 // separator, a name with < > | " or a control character), ERROR_PATH_NOT_FOUND (an empty
 // pattern, a directory missing or a file higher up), ERROR_INVALID_NAME (the directory to
@@ -30,7 +35,8 @@ BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* findData);
 BOOL FindClose(HANDLE search);
 
 // One directory, made with mode 0777 less the umask; a trailing separator is allowed.
-// ERROR_ALREADY_EXISTS when the name is taken (the root too), ERROR_PATH_NOT_FOUND when a
+// ERROR_ALREADY_EXISTS when the name is taken (the root and a share root too),
+// ERROR_PATH_NOT_FOUND when a
 // directory above is missing or a file, ERROR_INVALID_NAME when a component holds a wildcard,
 // < > | " or a control character, ERROR_ACCESS_DENIED when refused.
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES securityAttributes);
