@@ -27,19 +27,20 @@ StringTableEntry LookUpEntry(HMODULE module, HRSRC blockResource, UINT id) {
     return FindStringTableEntry(block, SizeofResource(module, blockResource), id);
 }
 
+// MessageBoxA reads its text in the process's code page, whatever the thread's locale says.
 std::string ToAnsi(const StringTableEntry& entry) {
     if (entry.count > INT_MAX) {
         return {};
     }
     const int unitCount = static_cast<int>(entry.count);
     const int size =
-        WideCharToMultiByte(CP_THREAD_ACP, 0, entry.units, unitCount, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, entry.units, unitCount, nullptr, 0, nullptr, nullptr);
     if (size <= 0) {
         return {};
     }
     std::string text(static_cast<std::size_t>(size), '\0');
-    const int written = WideCharToMultiByte(CP_THREAD_ACP, 0, entry.units, unitCount, text.data(),
-                                            size, nullptr, nullptr);
+    const int written =
+        WideCharToMultiByte(CP_ACP, 0, entry.units, unitCount, text.data(), size, nullptr, nullptr);
     text.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
     return text;
 }

@@ -1,10 +1,12 @@
 #include "logging/log_setup.h"
 
+#include <algorithm>
 #include <clocale>
 
 #include "calendar/calendar_date.h"
 #include "calendar/format_calendar_date.h"
 #include "fsutil/directory_tree.h"
+#include "fsutil/file_base_name.h"
 #include "fsutil/special_folder.h"
 #include "logging/configuration_handoff.h"
 #include "logging/log_configuration.h"
@@ -14,12 +16,15 @@
 
 void InitLogging() {
     char modulePath[MAX_PATH] = {};
-    char baseName[256] = {};
-    if (GetModuleFileNameA(nullptr, modulePath, sizeof modulePath) != 0) {
-        char drive[3] = {};
-        char directory[256] = {};
-        char extension[256] = {};
-        _splitpath(modulePath, drive, directory, baseName, extension);
+    std::string baseName;
+    const DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    if (length != 0) {
+        // A cut path may come back without its terminator.
+        const char* const begin = modulePath;
+        const char* const end = std::find(begin, begin + std::min<DWORD>(length, MAX_PATH), '\0');
+        // Split without fixed fields: a path of 259 bytes can hold a directory longer than
+        // the run-time's 256-byte field. The name keeps to a file-name field's width.
+        baseName = FileBaseName(std::string(begin, end), _MAX_FNAME - 1);
     }
     SetUpLogging(baseName, 1, 0, 0, 0);
 }

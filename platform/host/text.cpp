@@ -2,19 +2,45 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/host/thread_code_page.h"
 #include "platform/host/unicode_text.h"
 #include "platform/win32.h"
 
 namespace {
 
 constexpr UINT kShiftJis = 932;
+constexpr UINT kWindows1252 = 1252;
 
 // The code page a call means, or 0 for one the host does not convert.
 UINT ResolveCodePage(UINT codePage) {
-    if (codePage == CP_ACP || codePage == CP_THREAD_ACP) {
+    if (codePage == CP_ACP) {
         codePage = GetACP();
+    } else if (codePage == CP_THREAD_ACP) {
+        codePage = host::ThreadCodePage();
     }
-    return codePage == kShiftJis || codePage == CP_UTF8 ? codePage : 0;
+    return codePage == kShiftJis || codePage == kWindows1252 || codePage == CP_UTF8 ? codePage : 0;
+}
+
+std::u16string ToUtf16(UINT codePage, const char* text, std::size_t length) {
+    switch (codePage) {
+        case CP_UTF8:
+            return host::Utf8ToUtf16(text, length);
+        case kWindows1252:
+            return host::Windows1252ToUtf16(text, length);
+        default:
+            return host::ShiftJisToUtf16(text, length);
+    }
+}
+
+std::string FromUtf16(UINT codePage, const char16_t* text, std::size_t length) {
+    switch (codePage) {
+        case CP_UTF8:
+            return host::Utf16ToUtf8(text, length);
+        case kWindows1252:
+            return host::Utf16ToWindows1252(text, length);
+        default:
+            return host::Utf16ToShiftJis(text, length);
+    }
 }
 
 template <typename Character>
@@ -63,9 +89,7 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multiByte, int multiB
     }
     const std::size_t length = multiByteLength < 0 ? TerminatedLength(multiByte)
                                                    : static_cast<std::size_t>(multiByteLength);
-    return Deliver(resolved == CP_UTF8 ? host::Utf8ToUtf16(multiByte, length)
-                                       : host::ShiftJisToUtf16(multiByte, length),
-                   wide, wideLength);
+    return Deliver(ToUtf16(resolved, multiByte, length), wide, wideLength);
 }
 
 int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR multiByte,
@@ -81,7 +105,5 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength
     }
     const std::size_t length =
         wideLength < 0 ? TerminatedLength(wide) : static_cast<std::size_t>(wideLength);
-    return Deliver(
-        resolved == CP_UTF8 ? host::Utf16ToUtf8(wide, length) : host::Utf16ToShiftJis(wide, length),
-        multiByte, multiByteLength);
+    return Deliver(FromUtf16(resolved, wide, length), multiByte, multiByteLength);
 }

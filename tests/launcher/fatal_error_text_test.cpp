@@ -7,6 +7,7 @@
 #include "launcher/resource_modules.h"
 #include "launcher/string_ids.h"
 #include "launcher/string_resource.h"
+#include "scoped_thread_locale.h"
 #include "shift_jis.h"
 
 namespace {
@@ -59,6 +60,16 @@ class FatalErrorMessageTest : public ::testing::TestWithParam<ShownCase> {};
 
 // The message for each id the launcher shows, from this program's own string table.
 TEST_P(FatalErrorMessageTest, ReadsAsTheUserSeesIt) {
+    const std::string text =
+        ComposeFatalErrorText(LoadStringText(ProcessResourceModules(), GetParam().id));
+    EXPECT_EQ(text, GetParam().expected);
+}
+
+// A Japanese Windows whose formats are English: the box still reads as Shift-JIS.
+TEST_P(FatalErrorMessageTest, ReadsTheSameUnderAThreadLocaleOfAnotherCodePage) {
+    const ScopedThreadLocale english(kEnglishThreadLocale);
+    ASSERT_TRUE(english.Switched());
+    ASSERT_EQ(ThreadCodePageReadingOfNichi(), u"\u201C\u00FA");
     const std::string text =
         ComposeFatalErrorText(LoadStringText(ProcessResourceModules(), GetParam().id));
     EXPECT_EQ(text, GetParam().expected);

@@ -6,6 +6,7 @@
 #include "launcher/resource_modules.h"
 #include "launcher/string_ids.h"
 #include "launcher/string_resource.h"
+#include "scoped_thread_locale.h"
 #include "shift_jis.h"
 
 namespace {
@@ -23,6 +24,14 @@ void PrintTo(const TableCase& c, std::ostream* os) {
 class LoadStringTextTest : public ::testing::TestWithParam<TableCase> {};
 
 TEST_P(LoadStringTextTest, GivesTheRowInTheAnsiCodePage) {
+    EXPECT_EQ(LoadStringText(ProcessResourceModules(), GetParam().id), GetParam().expected);
+}
+
+// MessageBoxA reads the text in the process's code page, whatever the thread's locale says.
+TEST_P(LoadStringTextTest, IgnoresAThreadLocaleOfAnotherCodePage) {
+    const ScopedThreadLocale english(kEnglishThreadLocale);
+    ASSERT_TRUE(english.Switched());
+    ASSERT_EQ(ThreadCodePageReadingOfNichi(), u"\u201C\u00FA");
     EXPECT_EQ(LoadStringText(ProcessResourceModules(), GetParam().id), GetParam().expected);
 }
 

@@ -10,6 +10,7 @@ launcher_add_test(platform_com_text_tests
     message_box_test.cpp
     resource_image_test.cpp
     text_conversion_test.cpp
+    thread_locale_test.cpp
     LIBS platform_host_internals
 )
 # A program started through platform_entry that reports what it was handed.

@@ -266,7 +266,7 @@ TEST(TextConversion, RefusesWhatTheHostDoesNotTake) {
          ERROR_INVALID_PARAMETER},
         {"null output with a size",
          [&] { return MultiByteToWideChar(932, 0, "a", -1, nullptr, 8); }, ERROR_INVALID_PARAMETER},
-        {"code page the host lacks", [&] { return MultiByteToWideChar(1252, 0, "a", -1, wide, 8); },
+        {"code page the host lacks", [&] { return MultiByteToWideChar(1251, 0, "a", -1, wide, 8); },
          ERROR_INVALID_PARAMETER},
         {"a flag", [&] { return MultiByteToWideChar(932, 1, "a", -1, wide, 8); },
          ERROR_INVALID_FLAGS},

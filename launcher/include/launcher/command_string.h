@@ -3,7 +3,7 @@
 
 #include "platform/unique_handles.h"
 
-// Converts a zero-terminated command line in the thread's ANSI code page to a BSTR of
+// Converts a zero-terminated command line in the process's ANSI code page to a BSTR of
 // exactly the UTF-16 units it yields (the terminator is not counted). Null when the text
 // cannot be converted or no string can be allocated.
 UniqueBstr MakeCommandString(const char* commandLine);

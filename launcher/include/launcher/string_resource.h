@@ -6,5 +6,5 @@
 #include "launcher/resource_modules.h"
 #include "platform/win32.h"
 
-// The text for id in the thread's ANSI code page; empty when no module has a text for it.
+// The text for id in the process's ANSI code page; empty when no module has a text for it.
 std::string LoadStringText(const ResourceModules& modules, UINT id);

@@ -13,6 +13,19 @@
 
 UINT GetACP();
 
+// A thread's locale decides what CP_THREAD_ACP means, and can differ from the process's code
+// page: on a Japanese Windows whose formats are English, the thread's is 1252. Every thread
+// starts in the Japanese locale (0x0411, code page 932). The layer knows the Japanese and
+// English locales (sort order 0) and refuses any other with ERROR_INVALID_PARAMETER. In the
+// UTF-8 code page every locale's code page is UTF-8.
+using LCID = DWORD;
+#define SORT_DEFAULT 0
+#define MAKELCID(languageId, sortId)                    \
+    (static_cast<LCID>(static_cast<WORD>(languageId)) | \
+     (static_cast<LCID>(static_cast<WORD>(sortId)) << 16))
+LCID GetThreadLocale();
+BOOL SetThreadLocale(LCID locale);
+
 // Host-only: lets a test pick the code page (65001: UTF-8, no lead bytes); 0 restores 932.
 void HostSetAnsiCodePage(UINT codePage);
 // Host-only: names crossing to and from the operating system, converted as Windows converts

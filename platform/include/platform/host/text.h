@@ -1,6 +1,6 @@
 // Conversion between narrow text and UTF-16 for the code pages the system meets: the ANSI
-// code page (CP_ACP and CP_THREAD_ACP mean GetACP()), 932 and CP_UTF8, with flags 0 and no
-// default character (the host takes neither).
+// code page (CP_ACP means GetACP(), CP_THREAD_ACP the thread locale's code page), 932, 1252
+// and CP_UTF8, with flags 0 and no default character (the host takes neither).
 //
 // As on Windows: a negative source length means zero-terminated and counts the terminator;
 // a zero output size asks for the size; a too-small output gives 0 and
@@ -11,6 +11,7 @@
 // - UTF-16 to Shift-JIS: a unit without a code gives Windows' best fit or '?' (each unit of a
 //   surrogate pair gives one).
 // - UTF-16 to UTF-8: an unpaired surrogate gives U+FFFD.
+// - UTF-16 to 1252: a unit without a code gives '?'.
 #pragma once
 
 #include "platform/host/codepage.h"

@@ -16,4 +16,10 @@ std::u16string ShiftJisToUtf16(const char* text, std::size_t length);
 // A unit without a code gives Windows' best fit, or '?'.
 std::string Utf16ToShiftJis(const char16_t* text, std::size_t length);
 
+// Code page 1252, the code page of an English thread locale: every byte has a character.
+std::u16string Windows1252ToUtf16(const char* text, std::size_t length);
+// A unit without a code gives '?' (Windows would give its best fit for some, such as 'A'
+// for U+0100; the layer never meets them).
+std::string Utf16ToWindows1252(const char16_t* text, std::size_t length);
+
 }  // namespace host
