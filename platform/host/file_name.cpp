@@ -21,6 +21,11 @@ DWORD HostOsPathOfFileName(LPCSTR name, std::string& osPath) {
     if (!std::all_of(full.components.begin(), full.components.end(), HostIsValidName)) {
         return ERROR_INVALID_NAME;
     }
-    osPath = HostOsPath(full.components);
+    // A name on a share lies in the share's folder, as the search and directory calls see it.
+    const DWORD shareError = HostShareError(full);
+    if (shareError != ERROR_SUCCESS) {
+        return shareError;
+    }
+    osPath = HostOsPath(full);
     return ERROR_SUCCESS;
 }
