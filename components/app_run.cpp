@@ -1,5 +1,6 @@
 #include "app_run.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "components/exit_code_option.h"
@@ -18,5 +19,8 @@ std::int32_t AppRun::Run(BSTR commandString, std::int32_t showCommand) {
     const std::string command = Utf8FromBstr(commandString);
     LogRunStarted(showCommand, command);
     WriteRunRecordIfAsked(command, showCommand);
+    if (std::getenv(kRequireAppenderVariable) != nullptr && !ProcessLoggingHasAppender()) {
+        return kNoAppenderExitCode;
+    }
     return ExitCodeFromCommandLine(command);
 }

@@ -8,3 +8,7 @@ void LogRunStarted(std::int32_t showCommand, const std::string& commandLine) {
     LOG4CXX_INFO(
         logger, "AppRun started: show command " << showCommand << ", command line " << commandLine);
 }
+
+bool ProcessLoggingHasAppender() {
+    return !log4cxx::Logger::getRootLogger()->getAllAppenders().empty();
+}

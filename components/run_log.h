@@ -8,3 +8,6 @@
 // commandLine: UTF-8. It names the start, so records of starts at the same moment can be told
 // apart.
 void LogRunStarted(std::int32_t showCommand, const std::string& commandLine);
+
+// True when the process's root logger has an appender to write to.
+bool ProcessLoggingHasAppender();

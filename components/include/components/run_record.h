@@ -8,6 +8,10 @@
 // Environment variables that steer the record.
 inline constexpr char kRecordFileVariable[] = "APPRUN_DEMO_RECORD";
 inline constexpr char kProbeFileVariable[] = "APPRUN_DEMO_PROBE";
+// Set, the run ends with kNoAppenderExitCode when the process's logging has no appender: a
+// start's own word that it configured its log, where its record alone cannot tell.
+inline constexpr char kRequireAppenderVariable[] = "APPRUN_DEMO_REQUIRE_APPENDER";
+inline constexpr std::int32_t kNoAppenderExitCode = 86;
 
 // The record's lines: "command=<UTF-8 command line>", "show=<show command>" and, when a
 // probe was asked for, "probe=present" or "probe=absent".
