@@ -55,12 +55,15 @@ endforeach()
 
 # Beside every program of the build, where the loader looks first; these copies are what ships.
 # The toolchain's run-time DLLs carry their debug information (libstdc++ 21 MB of it): the
-# copies go without, as the stripped executable does.
+# copies go without, as the stripped executable does. strip stamps the PE header anew: with
+# the release's moment (LauncherReproducible), not the time of the build.
 file(COPY ${LAUNCHER_RUNTIME_DLLS} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 set(LAUNCHER_RUNTIME_DLL_COPIES "")
 foreach(name ${LAUNCHER_RUNTIME_DLL_NAMES})
     set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name})
-    execute_process(COMMAND ${CMAKE_STRIP} --strip-debug ${copy} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${LAUNCHER_SOURCE_DATE_EPOCH}
+                            ${CMAKE_STRIP} --strip-debug ${copy}
+                    COMMAND_ERROR_IS_FATAL ANY)
     list(APPEND LAUNCHER_RUNTIME_DLL_COPIES ${copy})
 endforeach()
 # scripts/check-pe32 holds the programs to exactly this list.
