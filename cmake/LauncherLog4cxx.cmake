@@ -3,6 +3,16 @@
 # log4cxxConfig.cmake> names another build of the same version.
 include(ThirdPartyPrefix)
 launcher_third_party_prefix(LAUNCHER_THIRD_PARTY_PREFIX)
+# A build folder configured before the key changed remembers the old prefix: forget it, so the
+# build links and ships what the current third_party/ makes.
+launcher_third_party_cache_root(third_party_cache_root)
+if(log4cxx_DIR)
+    cmake_path(IS_PREFIX third_party_cache_root "${log4cxx_DIR}" in_cache)
+    cmake_path(IS_PREFIX LAUNCHER_THIRD_PARTY_PREFIX "${log4cxx_DIR}" in_prefix)
+    if(in_cache AND NOT in_prefix)
+        unset(log4cxx_DIR CACHE)
+    endif()
+endif()
 
 # Only that prefix: a distribution's log4cxx of another version must never be picked up, and the
 # cross toolchain's find root would otherwise re-root the path.
