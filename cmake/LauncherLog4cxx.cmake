@@ -3,6 +3,16 @@
 # log4cxxConfig.cmake> names another build of the same version.
 include(ThirdPartyPrefix)
 launcher_third_party_prefix(LAUNCHER_THIRD_PARTY_PREFIX)
+# A build folder configured before the key changed remembers the old prefix: forget it, so the
+# build links and ships what the current third_party/ makes.
+launcher_third_party_cache_root(third_party_cache_root)
+if(log4cxx_DIR)
+    cmake_path(IS_PREFIX third_party_cache_root "${log4cxx_DIR}" in_cache)
+    cmake_path(IS_PREFIX LAUNCHER_THIRD_PARTY_PREFIX "${log4cxx_DIR}" in_prefix)
+    if(in_cache AND NOT in_prefix)
+        unset(log4cxx_DIR CACHE)
+    endif()
+endif()
 
 # Only that prefix: a distribution's log4cxx of another version must never be picked up, and the
 # cross toolchain's find root would otherwise re-root the path.
@@ -55,12 +65,15 @@ endforeach()
 
 # Beside every program of the build, where the loader looks first; these copies are what ships.
 # The toolchain's run-time DLLs carry their debug information (libstdc++ 21 MB of it): the
-# copies go without, as the stripped executable does.
+# copies go without, as the stripped executable does. strip stamps the PE header anew: with
+# the release's moment (LauncherReproducible), not the time of the build.
 file(COPY ${LAUNCHER_RUNTIME_DLLS} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 set(LAUNCHER_RUNTIME_DLL_COPIES "")
 foreach(name ${LAUNCHER_RUNTIME_DLL_NAMES})
     set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name})
-    execute_process(COMMAND ${CMAKE_STRIP} --strip-debug ${copy} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${LAUNCHER_SOURCE_DATE_EPOCH}
+                            ${CMAKE_STRIP} --strip-debug ${copy}
+                    COMMAND_ERROR_IS_FATAL ANY)
     list(APPEND LAUNCHER_RUNTIME_DLL_COPIES ${copy})
 endforeach()
 # scripts/check-pe32 holds the programs to exactly this list.

@@ -11,6 +11,9 @@ get_directory_property(shared_manifest DIRECTORY ${PROJECT_SOURCE_DIR}/resources
 get_directory_property(package_note DIRECTORY ${PROJECT_SOURCE_DIR}/resources
                        DEFINITION LAUNCHER_PACKAGE_NOTE)
 
+# A stripping install (the package's) stamps the program's PE header anew: with the release's
+# moment (LauncherReproducible), not the time of the install.
+install(CODE "set(ENV{SOURCE_DATE_EPOCH} ${LAUNCHER_SOURCE_DATE_EPOCH})" COMPONENT product)
 install(TARGETS NvLinkLauncher RUNTIME DESTINATION . COMPONENT product)
 install(FILES ${shared_manifest} ${package_note} DESTINATION . COMPONENT product)
 # Every DLL the executable and the component libraries need beyond the system's: log4cxx with
@@ -72,4 +75,10 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};product;/"
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # Users run the program; its debug information stays with the build.
 set(CPACK_STRIP_FILES ON)
+# The same bytes from every build of a commit: entries sorted, dated the release's moment,
+# without owner (cmake/reproducible_zip.py).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(CPACK_LAUNCHER_PYTHON ${Python3_EXECUTABLE})
+set(CPACK_LAUNCHER_SOURCE_DATE_EPOCH ${LAUNCHER_SOURCE_DATE_EPOCH})
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/LauncherReproducibleZip.cmake)
 include(CPack)
