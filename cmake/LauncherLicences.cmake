@@ -3,8 +3,8 @@
 # reads after CPack (release-facts.cmake). Everything comes from third_party/packages.cmake and,
 # for the toolchain's run-time, from the Debian packages that installed it.
 #
-# In: LAUNCHER_RUNTIME_DLLS (LauncherLog4cxx), CPACK_PACKAGE_NAME. Out: LAUNCHER_LICENCE_DIR, LAUNCHER_NOTICES_FILE,
-# LAUNCHER_RELEASE_FACTS.
+# In: LAUNCHER_RUNTIME_DLLS (LauncherLog4cxx), CPACK_PACKAGE_NAME.
+# Out: LAUNCHER_LICENCE_DIR, LAUNCHER_NOTICES_FILE, LAUNCHER_RELEASE_FACTS.
 include(${LAUNCHER_THIRD_PARTY_DIR}/packages.cmake)
 
 set(LAUNCHER_LICENCE_DIR ${CMAKE_BINARY_DIR}/licenses)
@@ -63,13 +63,16 @@ foreach(package ${THIRD_PARTY_TOOLCHAIN_PACKAGES})
                                 "version cannot be told")
         endif()
         if(debian_package AND NOT debian_package STREQUAL CMAKE_MATCH_1)
-            message(FATAL_ERROR "${package}'s DLLs come from ${debian_package} and ${CMAKE_MATCH_1}")
+            message(FATAL_ERROR
+                    "${package}'s DLLs come from ${debian_package} and ${CMAKE_MATCH_1}")
         endif()
         set(debian_package ${CMAKE_MATCH_1})
     endforeach()
+    set(format "${debian_package}|\${Version}|\${Architecture}|\${source:Package}|"
+               "\${source:Version}")
+    string(CONCAT format ${format})
     execute_process(
-        COMMAND dpkg-query -W -f=${debian_package}|\${Version}|\${Architecture}|\${source:Package}|\${source:Version}
-                ${debian_package}
+        COMMAND dpkg-query -W -f=${format} ${debian_package}
         OUTPUT_VARIABLE fields OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     string(REPLACE "|" ";" fields "${fields}")
     list(GET fields 0 THIRD_PARTY_${package}_DEBIAN_PACKAGE)
@@ -148,8 +151,8 @@ set(THIRD_PARTY_${package}_TEXTS COPYING)
 
 # THIRD-PARTY-NOTICES.txt: each DLL, its package and licence, and the texts under licenses\.
 string(CONCAT notices "${CPACK_PACKAGE_NAME} ${PROJECT_VERSION}: third-party software\n\n"
-            "The DLLs beside ${CPACK_PACKAGE_NAME}.exe are third-party libraries, redistributed under "
-            "their own licences.\nThe full texts lie in the licenses folder, as listed below.\n")
+       "The DLLs beside ${CPACK_PACKAGE_NAME}.exe are third-party libraries, redistributed "
+       "under their own licences.\nThe full texts lie in the licenses folder, as listed below.\n")
 set(dll_names "")
 foreach(package ${packages})
     list(APPEND dll_names ${shipped_dlls_${package}})
@@ -183,7 +186,7 @@ file(WRITE ${LAUNCHER_NOTICES_FILE} "${notices}")
 
 # What the release manifest needs beyond the table itself, read after CPack made the ZIP.
 set(LAUNCHER_RELEASE_FACTS ${CMAKE_BINARY_DIR}/release-facts.cmake)
-string(CONCAT facts "# Written by cmake/LauncherLicences.cmake; read by cmake/ReleaseManifest.cmake.\n"
+string(CONCAT facts "# Written by cmake/LauncherLicences.cmake, read by ReleaseManifest.cmake.\n"
           "set(PRODUCT_NAME \"${CPACK_PACKAGE_NAME}\")\n"
           "set(PRODUCT_VERSION \"${PROJECT_VERSION}\")\n"
           "set(PRODUCT_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")\n"

@@ -33,7 +33,8 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};product;/"
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # Users run the program; its debug information stays with the build.
 set(CPACK_STRIP_FILES ON)
-# Beside the ZIP, once made: SHA256SUMS and the SPDX document of every file in it.
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReleaseManifest.cmake)
+# Beside the ZIP, once made: SHA256SUMS and the SPDX document of every file in it. Last of the
+# post-build scripts: it hashes the ZIP as it ships.
+list(APPEND CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReleaseManifest.cmake)
 set(CPACK_LAUNCHER_RELEASE_FACTS ${LAUNCHER_RELEASE_FACTS})
 include(CPack)

@@ -1,9 +1,11 @@
 # Writes, beside the release ZIP, what identifies it: SHA256SUMS (the ZIP, every file in it and
-# the SBOM) and <zip name>.spdx.json, an SPDX 2.3 document listing every file with its hashes, package,
-# version, licence and origin. The files are read from the ZIP itself, so what is listed is what
-# ships. CPack runs this once it has made the ZIP (CPACK_POST_BUILD_SCRIPTS); by hand:
+# the SBOM) and <zip name>.spdx.json, an SPDX 2.3 document listing every file with its hashes,
+# package, version, licence and origin. The files are read from the ZIP itself, so what is
+# listed is what ships. CPack runs this once it has made the ZIP (CPACK_POST_BUILD_SCRIPTS);
+# by hand:
 #
-#   cmake -DZIP=<zip> -DFACTS=<build>/release-facts.cmake [-DOUTPUT_DIR=<folder>] -P ReleaseManifest.cmake
+#   cmake -DZIP=<zip> -DFACTS=<build>/release-facts.cmake [-DOUTPUT_DIR=<folder>]
+#         -P cmake/ReleaseManifest.cmake
 #
 # The document is the same for the same ZIP: sorted throughout, and its creation time is
 # SOURCE_DATE_EPOCH when set, else the time of the source tree's last commit.
