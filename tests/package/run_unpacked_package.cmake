@@ -66,8 +66,9 @@ file(REMOVE_RECURSE "${installed}")
 if(NOT install_status EQUAL 0 OR NOT PACKAGE_FILES)
     message(FATAL_ERROR "installing ${BUILD_DIR}'s product failed (${install_status})")
 endif()
-# Not a listing that merely agrees with itself: the product's own files and a licence text.
-foreach(name NvLinkLauncher.exe liblog4cxx.dll licenses/log4cxx/NOTICE)
+# Not a listing that merely agrees with itself: the product's own files, the notices and a
+# licence text.
+foreach(name NvLinkLauncher.exe liblog4cxx.dll THIRD-PARTY-NOTICES.txt licenses/log4cxx/NOTICE)
     if(NOT name IN_LIST PACKAGE_FILES)
         message(FATAL_ERROR "${BUILD_DIR} does not install ${name}: [${PACKAGE_FILES}]")
     endif()
