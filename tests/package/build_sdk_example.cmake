@@ -56,6 +56,16 @@ foreach(name IN LISTS kit_files)
     endif()
 endforeach()
 
+# The kit's package refuses log4cxx to a compiler whose C++ run-time is not the product's:
+# here the build machine's own.
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -S "${kit}/example" -B "${scratch}/native-build" -G Ninja
+            "-DNvLinkLauncherSdk_PRODUCT_DIR=${product}"
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(status EQUAL 0 OR NOT output MATCHES "needs the product's C\\+\\+ run-time")
+    message(FATAL_ERROR "the kit's package took the native compiler (${status}):\n${output}")
+endif()
+
 # The example, configured and built from the kit alone with the kit's toolchain file.
 set(build "${scratch}/example-build")
 execute_process(
