@@ -8,7 +8,6 @@
 #include <log4cxx/propertyconfigurator.h>
 
 #include "launcher/app_run_interface.h"
-#include "launcher/launch_ids.h"
 #include "platform/unique_handles.h"
 #include "platform/win32.h"
 

@@ -7,7 +7,7 @@
 #include "run_log.h"
 #include "components/run_record.h"
 #include "components/utf8_text.h"
-#include "launcher/launch_ids.h"
+#include "launcher/app_run_interface.h"
 
 AppRun::AppRun() : ComObject(IID_IAppRun) {}
 

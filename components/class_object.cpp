@@ -1,7 +1,7 @@
 #include "components/class_object.h"
 
 #include "app_run_factory.h"
-#include "launcher/launch_ids.h"
+#include "launcher/app_run_interface.h"
 
 HRESULT GetAppRunClassObject(REFCLSID clsid, REFIID iid, void** object) {
     if (object == nullptr) {

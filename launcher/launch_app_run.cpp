@@ -4,7 +4,7 @@
 
 #include "launcher/command_string.h"
 #include "fatal_error.h"
-#include "launcher/launch_ids.h"
+#include "launcher/app_run_interface.h"
 #include "launcher/string_ids.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "launcher/app_run_interface.h"
-#include "launcher/launch_ids.h"
 #include "launcher/resource_modules.h"
 #include "launcher/string_ids.h"
 #include "launcher/string_resource.h"

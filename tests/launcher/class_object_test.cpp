@@ -4,7 +4,6 @@
 #include "components/class_object.h"
 #include "components/module_lifetime.h"
 #include "launcher/app_run_interface.h"
-#include "launcher/launch_ids.h"
 #include "platform/unique_handles.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "launcher/launch_ids.h"
+#include "launcher/app_run_interface.h"
 
 namespace {
 

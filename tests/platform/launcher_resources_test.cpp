@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/launch_ids.h"
+#include "launcher/app_run_interface.h"
 #include "platform/host/manifest_classes.h"
 #include "platform/library_path.h"
 #include "platform/resource_type.h"
