@@ -72,4 +72,6 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};product;/"
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # Users run the program; its debug information stays with the build.
 set(CPACK_STRIP_FILES ON)
+# Signed with Authenticode when a code-signing certificate is given.
+include(LauncherSigning)
 include(CPack)
