@@ -46,4 +46,6 @@ set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/LauncherReproducibleZip
 # post-build scripts: it hashes the ZIP as it ships.
 list(APPEND CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReleaseManifest.cmake)
 set(CPACK_LAUNCHER_RELEASE_FACTS ${LAUNCHER_RELEASE_FACTS})
+# Signed with Authenticode when a code-signing certificate is given.
+include(LauncherSigning)
 include(CPack)
