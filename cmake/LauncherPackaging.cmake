@@ -14,11 +14,20 @@ get_directory_property(package_note DIRECTORY ${PROJECT_SOURCE_DIR}/resources
 # A stripping install (the package's) stamps the program's PE header anew: with the release's
 # moment (LauncherReproducible), not the time of the install.
 install(CODE "set(ENV{SOURCE_DATE_EPOCH} ${LAUNCHER_SOURCE_DATE_EPOCH})" COMPONENT product)
-install(TARGETS NvLinkLauncher RUNTIME DESTINATION . COMPONENT product)
+install(TARGETS NvLinkLauncher RUNTIME_DEPENDENCY_SET launcher_runtime
+        RUNTIME DESTINATION . COMPONENT product)
 install(FILES ${shared_manifest} ${package_note} DESTINATION . COMPONENT product)
-# Every DLL the executable and the component libraries need beyond the system's: log4cxx with
-# APR, APR-util and expat, and the toolchain's C++ run-time they all share (LauncherLog4cxx).
-install(FILES ${LAUNCHER_RUNTIME_DLL_COPIES} DESTINATION . COMPONENT product)
+# Every DLL the executable needs beyond the system's, as CMake resolves it from its imports
+# (LauncherRuntimeDlls): log4cxx and what it needs, and the toolchain's C++ run-time they share.
+# Windows, and CMake with it, looks beside the program first: what ships are the copies the build
+# left there without their debug information, the ones the tests ran with.
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
+install(RUNTIME_DEPENDENCY_SET launcher_runtime
+        DIRECTORIES ${LAUNCHER_RUNTIME_DLL_DIRECTORIES}
+        PRE_EXCLUDE_REGEXES ${LAUNCHER_SYSTEM_DLLS}
+        DESTINATION . COMPONENT product)
 
 set(CPACK_PACKAGE_NAME NvLinkLauncher)
 # The licence texts of what the package redistributes, in licenses/<package>/, and the notices

@@ -1,6 +1,7 @@
 #include "launcher_copy.h"
 
-#include <sstream>
+#include <fstream>
+#include <stdexcept>
 
 #include "platform/library_path.h"
 #include "platform/win32.h"
@@ -29,11 +30,18 @@ LauncherCopy::LauncherCopy(Component component, const std::string& programName) 
     std::filesystem::copy_file(source / LAUNCHER_PROGRAM_NAME, program_);
     // Without the shared assembly's manifest Windows refuses the launcher's own.
     CopyBeside(source, folder, "Norvale.Linkage.Shared.manifest");
-    // Windows programs load log4cxx and the C++ run-time from their own folder.
-    std::istringstream runtimeLibraries(RUNTIME_LIBRARIES);
-    for (std::string name; std::getline(runtimeLibraries, name, '|');) {
-        if (!name.empty()) {
-            CopyBeside(source, folder, name.c_str());
+    // Windows programs load log4cxx and the C++ run-time from their own folder: the ones the
+    // build resolved and listed, one path a line.
+    if (*RUNTIME_LIBRARY_LIST != '\0') {
+        std::ifstream runtimeLibraries(source / RUNTIME_LIBRARY_LIST);
+        if (!runtimeLibraries) {
+            throw std::runtime_error("no list of run-time DLLs beside the tests");
+        }
+        for (std::string path; std::getline(runtimeLibraries, path);) {
+            if (!path.empty()) {
+                const std::string name = std::filesystem::path(path).filename().string();
+                CopyBeside(source, folder, name.c_str());
+            }
         }
     }
     if (component == Component::kBeside) {
