@@ -50,3 +50,5 @@ launcher_add_test(platform_launcher_resources_tests
     launcher_resources_test.cpp
     LIBS platform_host_internals launcher_contract launcher_resources pugixml::pugixml
 )
+target_compile_definitions(platform_launcher_resources_tests PRIVATE
+    "LAUNCHER_APPRUN_LIBRARY=\"${LAUNCHER_APPRUN_LIBRARY}\"")
