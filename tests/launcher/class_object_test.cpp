@@ -8,8 +8,12 @@
 
 namespace {
 
-constexpr CLSID kOtherClass = {
-    0x2A8DD00C, 0xFB66, 0x526C, {0xA6, 0xD3, 0xAF, 0x3F, 0x5C, 0x9D, 0x00, 0x71}};
+// One bit away from AppRun's class id: the component must compare all of it.
+constexpr CLSID kOtherClass = [] {
+    CLSID other = CLSID_AppRun;
+    other.Data4[7] ^= 1;
+    return other;
+}();
 
 struct ClassObjectCase {
     const char* name;

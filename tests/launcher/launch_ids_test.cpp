@@ -1,4 +1,4 @@
-// The class id the manifest is configured from must be the one the launcher creates.
+// The ids the launcher creates and calls are the ones the manifest and the table give.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -17,12 +17,15 @@ std::string RegistryFormat(const GUID& guid) {
     return text;
 }
 
-TEST(LaunchIdsTest, ManifestTextMatchesTheClassId) {
+// The contract header gives each id twice, as registry text and as a GUID struct, both
+// configured from the project's table of ids: the manifest is written from the text, COM is
+// handed the struct.
+TEST(LaunchIdsTest, ClassIdStructMatchesItsText) {
     EXPECT_EQ(RegistryFormat(CLSID_AppRun), APPRUN_CLSID_TEXT);
 }
 
-TEST(LaunchIdsTest, InterfaceIdIsTheLaunchInterfaces) {
-    EXPECT_EQ(RegistryFormat(IID_IAppRun), "{82AFA8CE-E16B-55B4-A4DB-14BA3E35164B}");
+TEST(LaunchIdsTest, InterfaceIdStructMatchesTheTable) {
+    EXPECT_EQ(RegistryFormat(IID_IAppRun), LAUNCHER_IAPPRUN_IID_TEXT);
 }
 
 }  // namespace

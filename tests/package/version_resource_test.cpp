@@ -17,9 +17,12 @@ constexpr WORD kVersionInfoId = 1;
 constexpr WORD kJapanese = 0x0411;
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
 
-// The release this tree builds: 21.0.1.0.
-constexpr std::uint32_t kVersionHigh = 21u << 16 | 0u;
-constexpr std::uint32_t kVersionLow = 1u << 16 | 0u;
+// The release this tree builds: the project's version, as the build passes it, with a fourth
+// part of 0.
+constexpr std::uint32_t kVersionHigh =
+    std::uint32_t{LAUNCHER_VERSION_MAJOR} << 16 | std::uint32_t{LAUNCHER_VERSION_MINOR};
+constexpr std::uint32_t kVersionLow = std::uint32_t{LAUNCHER_VERSION_PATCH} << 16 | 0u;
+const std::u16string kVersionText = u"" LAUNCHER_VERSION ".0";
 
 std::optional<VersionNode> JapaneseVersionInfo() {
     const HMODULE module = GetModuleHandleW(nullptr);
@@ -108,11 +111,11 @@ TEST(VersionResource, JapaneseShiftJisBlockHoldsTheTexts) {
     const std::vector<Entry> entries = {
         {u"CompanyName", u"Norvale"},
         {u"FileDescription", u"Norvale Linkage 起動プログラム"},
-        {u"FileVersion", u"21.0.1.0"},
+        {u"FileVersion", kVersionText},
         {u"InternalName", u"NvLinkLauncher"},
         {u"OriginalFilename", u"NvLinkLauncher.exe"},
         {u"ProductName", u"Norvale Linkage"},
-        {u"ProductVersion", u"21.0.1.0"},
+        {u"ProductVersion", kVersionText},
     };
     for (const Entry& entry : entries) {
         const VersionNode* value = japanese->Child(entry.key);

@@ -21,9 +21,21 @@ target_compile_definitions(platform_com_text_tests PRIVATE
     COMMAND_LINE_PROBE="$<TARGET_FILE:platform_command_line_probe>")
 
 # Lookups and activation over resources of the tests' own: string tables in several
-# languages and a manifest whose classes the test component libraries serve.
+# languages and a manifest whose classes the test component libraries serve. The manifest
+# and the header that names its classes are configured from one table of ids.
+include(${CMAKE_CURRENT_LIST_DIR}/test_component_ids.cmake)
+set(test_ids_dir ${CMAKE_CURRENT_BINARY_DIR}/test_ids)
+while(test_component_ids)
+    list(POP_FRONT test_component_ids name id)
+    set(${name} ${id})
+    launcher_guid_initializer(${name}_INITIALIZER ${id})
+endwhile()
+string(TOLOWER ${CLSID_TestAnswerLowerCase} CLSID_TestAnswerLowerCase_LOWER)
+configure_file(test_component_ids.h.in ${test_ids_dir}/test_component_ids.h @ONLY)
+configure_file(platform_test.manifest.in ${test_ids_dir}/platform_test.manifest @ONLY)
 launcher_add_resources(platform_test_resources platform_test.rc
-    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/platform_test.manifest)
+    INCLUDE_DIRECTORIES ${test_ids_dir}
+    DEPENDS ${test_ids_dir}/platform_test.manifest)
 
 # Component libraries keep the manifest's file names on the host too.
 add_library(platform_test_component MODULE test_component/answer_component.cpp)
@@ -31,7 +43,7 @@ add_library(platform_test_no_export MODULE test_component/no_export_library.cpp)
 foreach(component platform_test_component platform_test_no_export)
     launcher_component_library(${component}
         EXPORTS ${CMAKE_CURRENT_LIST_DIR}/test_component/exports.map)
-    target_include_directories(${component} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+    target_include_directories(${component} PRIVATE ${test_ids_dir})
     target_link_libraries(${component} PRIVATE platform launcher_options)
 endforeach()
 
@@ -41,6 +53,7 @@ launcher_add_test(platform_resource_tests
     LIBS platform platform_test_resources ${CMAKE_DL_LIBS}
 )
 add_dependencies(platform_resource_tests platform_test_component platform_test_no_export)
+target_include_directories(platform_resource_tests PRIVATE ${test_ids_dir})
 target_compile_definitions(platform_resource_tests PRIVATE
     TEST_COMPONENT_FILE="$<TARGET_FILE:platform_test_component>")
 
@@ -50,3 +63,5 @@ launcher_add_test(platform_launcher_resources_tests
     launcher_resources_test.cpp
     LIBS platform_host_internals launcher_contract launcher_resources pugixml::pugixml
 )
+target_compile_definitions(platform_launcher_resources_tests PRIVATE
+    "LAUNCHER_APPRUN_LIBRARY=\"${LAUNCHER_APPRUN_LIBRARY}\"")

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr GUID kExample = {
-    0x2A8DD00C, 0xFB66, 0x526C, {0xA6, 0xD3, 0xAF, 0x3F, 0x5C, 0x9D, 0x00, 0x70}};
+    0x5C1FF33E, 0xBD99, 0x859E, {0xC9, 0xF6, 0xCB, 0x6B, 0x8E, 0x2F, 0x33, 0x03}};
 
 TEST(ParseGuid, ReadsRegistryFormOnly) {
     struct Case {
@@ -18,15 +18,15 @@ TEST(ParseGuid, ReadsRegistryFormOnly) {
         bool valid;
     };
     const std::vector<Case> cases = {
-        {"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D0070}", true},
-        {"{2a8dd00c-fb66-526c-a6d3-af3f5c9d0070}", true},
-        {"{2a8DD00c-FB66-526c-A6d3-af3F5C9D0070}", true},
-        {"2A8DD00C-FB66-526C-A6D3-AF3F5C9D0070", false},
-        {"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D0070", false},
-        {"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D00700}", false},
-        {"{2A8DD00C-FB66-526C-A6D3AF3F5C9D0070-}", false},
-        {"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D007G}", false},
-        {"{2A8DD00C FB66-526C-A6D3-AF3F5C9D0070}", false},
+        {"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F3303}", true},
+        {"{5c1ff33e-bd99-859e-c9f6-cb6b8e2f3303}", true},
+        {"{5c1FF33e-BD99-859e-C9f6-cb6B8E2F3303}", true},
+        {"5C1FF33E-BD99-859E-C9F6-CB6B8E2F3303", false},
+        {"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F3303", false},
+        {"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F33033}", false},
+        {"{5C1FF33E-BD99-859E-C9F6CB6B8E2F3303-}", false},
+        {"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F330G}", false},
+        {"{5C1FF33E BD99-859E-C9F6-CB6B8E2F3303}", false},
         {"", false},
     };
     for (const Case& c : cases) {

@@ -94,11 +94,11 @@ TEST(LauncherManifest, IsUtf8WithByteOrderMark) {
 TEST(LauncherManifest, DeclaresTheAppRunClassFirst) {
     const std::string manifest = ApplicationManifest();
     EXPECT_EQ(host::FindComClassFile(manifest.data(), manifest.size(), CLSID_AppRun),
-              "NvLinkApp.dll");
+              LAUNCHER_APPRUN_LIBRARY);
     pugi::xml_document document;
     ASSERT_TRUE(document.load_buffer(manifest.data(), manifest.size()));
     const pugi::xml_node first = document.document_element().child("file");
-    EXPECT_STREQ(first.attribute("name").value(), "NvLinkApp.dll");
+    EXPECT_STREQ(first.attribute("name").value(), LAUNCHER_APPRUN_LIBRARY);
     EXPECT_STREQ(first.child("comClass").attribute("clsid").value(), APPRUN_CLSID_TEXT);
     EXPECT_TRUE(first.child("comClass").next_sibling("comClass").empty());
 }

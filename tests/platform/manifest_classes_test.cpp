@@ -10,7 +10,7 @@
 namespace {
 
 constexpr CLSID kWanted = {
-    0x2A8DD00C, 0xFB66, 0x526C, {0xA6, 0xD3, 0xAF, 0x3F, 0x5C, 0x9D, 0x00, 0x70}};
+    0x5C1FF33E, 0xBD99, 0x859E, {0xC9, 0xF6, 0xCB, 0x6B, 0x8E, 0x2F, 0x33, 0x03}};
 
 std::string Assembly(const std::string& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -26,50 +26,50 @@ TEST(FindComClassFile, FindsTheDeclaringFile) {
     };
     const std::vector<Case> cases = {
         {"first file",
-         Assembly("<file name=\"App.dll\"><comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-"
-                  "AF3F5C9D0070}\" progid=\"A.1\"/></file>"),
+         Assembly("<file name=\"App.dll\"><comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-"
+                  "CB6B8E2F3303}\" progid=\"A.1\"/></file>"),
          "App.dll"},
         {"lower-case class id",
-         Assembly("<file name=\"App.dll\"><comClass clsid=\"{2a8dd00c-fb66-526c-a6d3-"
-                  "af3f5c9d0070}\"/></file>"),
+         Assembly("<file name=\"App.dll\"><comClass clsid=\"{5c1ff33e-bd99-859e-c9f6-"
+                  "cb6b8e2f3303}\"/></file>"),
          "App.dll"},
         {"second class of a later file",
          Assembly("<file name=\"One.dll\"><comClass clsid=\"{00000000-0000-0000-0000-"
                   "000000000001}\"/></file><file name=\"Two.dll\"><typelib tlbid=\"{00000000-"
                   "0000-0000-0000-000000000009}\"/><comClass clsid=\"{00000000-0000-0000-0000-"
-                  "000000000002}\"/><comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D0070}\"/>"
+                  "000000000002}\"/><comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F3303}\"/>"
                   "</file>"),
          "Two.dll"},
         {"byte-order mark",
-         "\xEF\xBB\xBF" + Assembly("<file name=\"App.dll\"><comClass clsid=\"{2A8DD00C-FB66-"
-                                   "526C-A6D3-AF3F5C9D0070}\"/></file>"),
+         "\xEF\xBB\xBF" + Assembly("<file name=\"App.dll\"><comClass clsid=\"{5C1FF33E-BD99-"
+                                   "859E-C9F6-CB6B8E2F3303}\"/></file>"),
          "App.dll"},
         {"namespace prefixes",
          "<asmv1:assembly xmlns:asmv1=\"urn:schemas-microsoft-com:asm.v1\" "
          "manifestVersion=\"1.0\"><asmv1:file name=\"App.dll\"><asmv1:comClass "
-         "clsid=\"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D0070}\"/></asmv1:file></asmv1:assembly>",
+         "clsid=\"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F3303}\"/></asmv1:file></asmv1:assembly>",
          "App.dll"},
         {"Japanese file name",
-         Assembly("<file name=\"\xE8\xA1\xA8.dll\"><comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-"
-                  "AF3F5C9D0070}\"/></file>"),
+         Assembly("<file name=\"\xE8\xA1\xA8.dll\"><comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-"
+                  "CB6B8E2F3303}\"/></file>"),
          "\xE8\xA1\xA8.dll"},
         {"other classes only",
-         Assembly("<file name=\"App.dll\"><comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-"
-                  "AF3F5C9D0071}\"/></file>"),
+         Assembly("<file name=\"App.dll\"><comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-"
+                  "CB6B8E2F3304}\"/></file>"),
          std::nullopt},
         {"class outside any file",
-         Assembly("<comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-AF3F5C9D0070}\"/>"), std::nullopt},
+         Assembly("<comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-CB6B8E2F3303}\"/>"), std::nullopt},
         {"class id without braces",
-         Assembly("<file name=\"App.dll\"><comClass clsid=\"2A8DD00C-FB66-526C-A6D3-"
-                  "AF3F5C9D0070\"/></file>"),
+         Assembly("<file name=\"App.dll\"><comClass clsid=\"5C1FF33E-BD99-859E-C9F6-"
+                  "CB6B8E2F3303\"/></file>"),
          std::nullopt},
         {"not an assembly",
-         "<other><file name=\"App.dll\"><comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-"
-         "AF3F5C9D0070}\"/></file></other>",
+         "<other><file name=\"App.dll\"><comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-"
+         "CB6B8E2F3303}\"/></file></other>",
          std::nullopt},
         {"broken XML",
-         Assembly("<file name=\"App.dll\"><comClass clsid=\"{2A8DD00C-FB66-526C-A6D3-"
-                  "AF3F5C9D0070}\"></file>"),
+         Assembly("<file name=\"App.dll\"><comClass clsid=\"{5C1FF33E-BD99-859E-C9F6-"
+                  "CB6B8E2F3303}\"></file>"),
          std::nullopt},
         {"empty", "", std::nullopt},
     };
