@@ -46,8 +46,8 @@ function(launcher_third_party_prefix out)
         string(APPEND inputs "${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} "
                              "${CMAKE_CXX_COMPILER}\n")
     else()
-        # Every host preset (g++, and clang++ for fuzzing) links the one g++ build: they
-        # share libstdc++, as they shared the distribution's log4cxx before.
+        # Every host preset (g++, and clang++ for fuzzing) links the one g++ build: both
+        # compilers use libstdc++, so one build serves them all.
         execute_process(COMMAND ${LAUNCHER_HOST_THIRD_PARTY_CXX} -dumpfullversion
                         OUTPUT_VARIABLE version OUTPUT_STRIP_TRAILING_WHITESPACE
                         COMMAND_ERROR_IS_FATAL ANY)

@@ -1,5 +1,5 @@
-// The demo application's one log record, written through the process's logging library
-// where the build links one.
+// The demo application's one log record, written through the process's log4cxx, which the
+// launcher has configured by the time an object runs.
 #pragma once
 
 #include <cstdint>

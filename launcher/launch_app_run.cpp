@@ -22,9 +22,9 @@ UniqueInterface<IAppRun> CreateAppRun() {
 }  // namespace
 
 std::optional<int> RunAppRun(UniqueInterface<IAppRun> appRun, const char* commandLine,
-                             int showCommand, CommandStringMaker makeCommandString) {
+                             int showCommand) {
     std::optional<int> result;
-    if (UniqueBstr commandString = makeCommandString(commandLine)) {
+    if (UniqueBstr commandString = MakeCommandString(commandLine)) {
         result = appRun->Run(commandString.get(), showCommand);
     }
     // The string was freed when its scope closed; only now does the object go.
@@ -38,8 +38,7 @@ int LaunchAppRun(const char* commandLine, int showCommand) {
         ShowFatalError(kAppRunNotCreatedStringId);
         return -1;
     }
-    const std::optional<int> result =
-        RunAppRun(std::move(appRun), commandLine, showCommand, &MakeCommandString);
+    const std::optional<int> result = RunAppRun(std::move(appRun), commandLine, showCommand);
     if (!result) {
         ShowFatalError(kCommandLineNotConvertedStringId);
         return -1;

@@ -46,7 +46,7 @@ void SetUpLoggingUnder(const std::string& documentsFolder, const std::string& ba
         configurationFile =
             GenerateLogConfiguration(baseName, logRoot, first, second, third, fourth);
     }
-    HandOffConfiguration(configurationFile);
+    ConfigureLoggingLibrary(configurationFile);
 }
 
 std::string GenerateLogConfiguration(const std::string& baseName, const std::string& logRoot,

@@ -1,10 +1,10 @@
-// Running a created object: the calls it receives, in order, and what comes back.
+// Running a created object: the calls it receives, in order, and what comes back. When its
+// command string is freed: command_string_lifetime_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "launcher/command_string.h"
 #include "launcher/launch_app_run.h"
 
 namespace {
@@ -43,23 +43,6 @@ class RecordingAppRun final : public IAppRun {
     std::int32_t result_;
 };
 
-UniqueBstr NoCommandString(const char*) {
-    return nullptr;
-}
-
-// The object whose command string is freed next: the freer notes the free among its calls,
-// so the free and the release show in the order they happened.
-RecordingAppRun* g_commandStringUser = nullptr;
-
-void WINAPI NoteFreeThenFree(BSTR text) {
-    g_commandStringUser->calls.push_back("FreeCommandString");
-    SysFreeString(text);
-}
-
-UniqueBstr NotedCommandString(const char* commandLine) {
-    return UniqueBstr(MakeCommandString(commandLine).release(), BstrFreer{&NoteFreeThenFree});
-}
-
 struct ResultCase {
     std::int32_t runResult;
 };
@@ -72,8 +55,8 @@ class RunAppRunTest : public ::testing::TestWithParam<ResultCase> {};
 
 TEST_P(RunAppRunTest, RunsOnceThenReleasesOnceAndPassesTheResultThrough) {
     RecordingAppRun appRun(GetParam().runResult);
-    const std::optional<int> result = RunAppRun(
-        UniqueInterface<IAppRun>(&appRun), "\"C:\\a b\\app.exe\" \x95\x5C", 7, &MakeCommandString);
+    const std::optional<int> result =
+        RunAppRun(UniqueInterface<IAppRun>(&appRun), "\"C:\\a b\\app.exe\" \x95\x5C", 7);
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(*result, GetParam().runResult);
     EXPECT_EQ(appRun.calls, (std::vector<std::string>{"Run", "Release"}));
@@ -84,24 +67,5 @@ TEST_P(RunAppRunTest, RunsOnceThenReleasesOnceAndPassesTheResultThrough) {
 INSTANTIATE_TEST_SUITE_P(Results, RunAppRunTest,
                          ::testing::Values(ResultCase{0}, ResultCase{1}, ResultCase{-1},
                                            ResultCase{static_cast<std::int32_t>(0x80004005)}));
-
-// Lifetimes nest: the string, made after the object was created, goes before it is released.
-TEST(RunAppRunTest, TheCommandStringIsFreedWhileTheObjectIsStillHeld) {
-    RecordingAppRun appRun(3);
-    g_commandStringUser = &appRun;
-    const std::optional<int> result =
-        RunAppRun(UniqueInterface<IAppRun>(&appRun), "app.exe", 10, &NotedCommandString);
-    g_commandStringUser = nullptr;
-    EXPECT_EQ(result, std::optional<int>(3));
-    EXPECT_EQ(appRun.calls, (std::vector<std::string>{"Run", "FreeCommandString", "Release"}));
-}
-
-TEST(RunAppRunTest, WithoutACommandStringRunIsSkippedAndTheObjectStillReleased) {
-    RecordingAppRun appRun(5);
-    const std::optional<int> result =
-        RunAppRun(UniqueInterface<IAppRun>(&appRun), "app.exe", 10, &NoCommandString);
-    EXPECT_FALSE(result.has_value());
-    EXPECT_EQ(appRun.calls, std::vector<std::string>{"Release"});
-}
 
 }  // namespace

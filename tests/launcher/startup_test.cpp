@@ -1,7 +1,6 @@
 // The start-up sequence in-process, on threads in each COM state it may meet.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -11,22 +10,16 @@
 #include "launcher/command_string.h"
 #include "launcher/launch_app_run.h"
 #include "launcher/startup.h"
-#include "logging/configuration_handoff.h"
+#include "recorded_handoffs.h"
 #include "run_record_reader.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
 
 namespace {
 
-std::atomic<int> handOffs{0};
-
-void CountHandOff(const std::string&) {
-    ++handOffs;
-}
-
 // Logging is set up under a scratch documents folder (the host's; Wine keeps its own in the
-// build's scratch home) and never reaches the real logging library; the demo object
-// records its runs in the scratch folder.
+// build's scratch home) and never reaches the real logging library: this program links the
+// recording stand-in for the hand-off. The demo object records its runs in the scratch folder.
 class StartupTest : public ::testing::Test {
   protected:
     StartupTest()
@@ -35,12 +28,9 @@ class StartupTest : public ::testing::Test {
           record_(kRecordFileVariable, RecordFile()) {}
 
     void SetUp() override {
-        handOffs = 0;
-        previousHandOff_ = SetConfigurationHandOff(&CountHandOff);
+        HandedOverConfigurations().clear();
         std::remove(RecordFile().c_str());
     }
-    void TearDown() override { SetConfigurationHandOff(previousHandOff_); }
-
     std::string RecordFile() const { return scratch_.Path() + "/record.txt"; }
 
   private:
@@ -48,7 +38,6 @@ class StartupTest : public ::testing::Test {
     ScopedEnvironment home_;
     ScopedEnvironment documents_;
     ScopedEnvironment record_;
-    ConfigurationHandOff previousHandOff_ = nullptr;
 };
 
 enum class Apartment { kNone, kSingleThreaded, kMultithreaded };
@@ -89,7 +78,7 @@ TEST_P(RunStartupTest, ExitCodeFollowsTheThreadsComState) {
     }).join();
 
     EXPECT_EQ(exitCode, c.exitCode);
-    EXPECT_EQ(handOffs, 1) << "logging is set up whatever COM does";
+    EXPECT_EQ(HandedOverConfigurations().size(), 1u) << "logging is set up whatever COM does";
     auto record = ReadRunRecord(RecordFile());
     ASSERT_EQ(record.has_value(), c.runs);
     switch (c.before) {

@@ -10,24 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "logging/configuration_handoff.h"
 #include "platform/library_path.h"
 #include "environment_values.h"
 #include "scoped_environment.h"
 #include "local_date.h"
 #include "log_configuration_text.h"
 #include "native_path_text.h"
+#include "recorded_handoffs.h"
 #include "scratch_share.h"
 #include "temp_dir.h"
 #include "file_bytes.h"
 
 namespace {
 
-std::vector<std::string> handedOver;
-
-void RecordHandOff(const std::string& configurationFile) {
-    handedOver.push_back(configurationFile);
-}
+// The files handed to the logging library; this program links the recording stand-in.
+std::vector<std::string>& handedOver = HandedOverConfigurations();
 
 std::filesystem::path OnDisk(const std::string& ansiPath) {
     return std::filesystem::path(ToLibraryPath(ansiPath));
@@ -59,21 +56,16 @@ class LogSetup : public ::testing::Test {
   protected:
     void SetUp() override {
         handedOver.clear();
-        previous_ = SetConfigurationHandOff(&RecordHandOff);
         documents_ = temp_.Path() + "\\Docs";
         std::filesystem::create_directory(OnDisk(documents_));
         logRoot_ = documents_ + "\\Norvale\\SystemLog";
         std::setlocale(LC_ALL, "C");
     }
-    void TearDown() override {
-        SetConfigurationHandOff(previous_);
-        std::setlocale(LC_ALL, "C");
-    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
 
     TempDir temp_;
     std::string documents_;
     std::string logRoot_;
-    ConfigurationHandOff previous_ = nullptr;
 };
 
 TEST_F(LogSetup, OverrideFileIsHandedOverAndNothingIsWritten) {

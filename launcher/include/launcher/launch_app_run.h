@@ -11,10 +11,8 @@
 // or the command line cannot be handed over, shows the fatal error message and returns -1.
 int LaunchAppRun(const char* commandLine, int showCommand);
 
-using CommandStringMaker = UniqueBstr (*)(const char* commandLine);
-
 // Runs an object the caller has created and releases it before returning. The command
 // string is freed as soon as Run returns, before the release. Nothing when no command
 // string could be made; Run is then not called.
 std::optional<int> RunAppRun(UniqueInterface<IAppRun> appRun, const char* commandLine,
-                             int showCommand, CommandStringMaker makeCommandString);
+                             int showCommand);

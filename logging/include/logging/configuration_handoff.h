@@ -1,17 +1,9 @@
-// The one hand-off of the chosen configuration file to the logging library. Tests swap
-// the target to see which file was handed over and how often.
+// The one hand-off of the chosen configuration file to log4cxx. It sits in a library of its
+// own (logging_handoff): log4cxx configures a process once, so the programs that set logging
+// up in-process under test link a recording stand-in in its place.
 #pragma once
 
 #include <string>
 
-using ConfigurationHandOff = void (*)(const std::string& configurationFile);
-
-// Hands the file (a narrow path in the ANSI code page) to the current target.
-void HandOffConfiguration(const std::string& configurationFile);
-
-// Replaces the target and returns the previous one; null restores the logging library.
-ConfigurationHandOff SetConfigurationHandOff(ConfigurationHandOff handOff);
-
-// The production target: configures the logging library from the file, or does nothing in
-// a build that has no logging library to link.
+// Configures log4cxx from the file (a narrow path in the ANSI code page).
 void ConfigureLoggingLibrary(const std::string& configurationFile);

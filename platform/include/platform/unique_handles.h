@@ -8,10 +8,8 @@
 
 #include "platform/win32.h"
 
-// SysFreeString unless an owner is given another function: a test's, to see when it runs.
 struct BstrFreer {
-    void(WINAPI* freeString)(BSTR text) = &SysFreeString;
-    void operator()(OLECHAR* text) const { freeString(text); }
+    void operator()(OLECHAR* text) const { SysFreeString(text); }
 };
 using UniqueBstr = std::unique_ptr<std::remove_pointer_t<BSTR>, BstrFreer>;
 
