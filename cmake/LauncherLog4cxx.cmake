@@ -37,9 +37,9 @@ if(NOT WIN32)
     return()
 endif()
 
-# Windows: every DLL our programs need beyond the system's. log4cxx's own (with APR, APR-util
-# and expat beside it), and the toolchain's C++ run-time, which the programs and log4cxx share:
-# one process, one run-time.
+# Windows: every DLL our programs need beyond the system's. log4cxx's own (APR, APR-util and
+# expat are linked into it), and the toolchain's C++ run-time, which the programs and log4cxx
+# share: one process, one run-time.
 get_target_property(log4cxx_dll log4cxx IMPORTED_LOCATION_RELEASE)
 cmake_path(GET log4cxx_dll PARENT_PATH log4cxx_bin)
 file(GLOB LAUNCHER_THIRD_PARTY_DLLS ${log4cxx_bin}/*.dll)

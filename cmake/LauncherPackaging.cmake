@@ -16,8 +16,9 @@ get_directory_property(package_note DIRECTORY ${PROJECT_SOURCE_DIR}/resources
 install(CODE "set(ENV{SOURCE_DATE_EPOCH} ${LAUNCHER_SOURCE_DATE_EPOCH})" COMPONENT product)
 install(TARGETS NvLinkLauncher RUNTIME DESTINATION . COMPONENT product)
 install(FILES ${shared_manifest} ${package_note} DESTINATION . COMPONENT product)
-# Every DLL the executable and the component libraries need beyond the system's: log4cxx with
-# APR, APR-util and expat, and the toolchain's C++ run-time they all share (LauncherLog4cxx).
+# Every DLL the executable and the component libraries need beyond the system's: log4cxx, with
+# APR, APR-util and expat linked in, and the toolchain's C++ run-time they all share
+# (LauncherLog4cxx).
 install(FILES ${LAUNCHER_RUNTIME_DLL_COPIES} DESTINATION . COMPONENT product)
 
 set(CPACK_PACKAGE_NAME NvLinkLauncher)

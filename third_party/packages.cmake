@@ -9,7 +9,8 @@
 #   _LICENSE        SPDX licence expression
 #   _LICENSE_FILES  licence and notice files, relative to _TOP, shipped under licenses/<name>/
 #   _PROJECT, _REPOSITORY, _TAG, _COMMIT  where the archive comes from (`git archive` of the tag)
-#   _DLLS           the DLLs it ships as
+#   _DLLS           the DLLs it ships as; or
+#   _LINKED_INTO    the shipped DLL it is linked into, static, shipping no DLL of its own
 #
 # The toolchain's run-time (THIRD_PARTY_TOOLCHAIN_PACKAGES) ships as the cross compiler's
 # Debian packages install it: their package and version are read with dpkg-query when the
@@ -43,7 +44,7 @@ set(THIRD_PARTY_apr_PROJECT "Apache Portable Runtime")
 set(THIRD_PARTY_apr_REPOSITORY https://github.com/apache/apr)
 set(THIRD_PARTY_apr_TAG 1.7.4)
 set(THIRD_PARTY_apr_COMMIT 22867ddac49b7dcf356556577461231acdff6445)
-set(THIRD_PARTY_apr_DLLS liblibapr-1.dll)
+set(THIRD_PARTY_apr_LINKED_INTO liblog4cxx.dll)
 
 set(THIRD_PARTY_apr-util_VERSION 1.6.3)
 set(THIRD_PARTY_apr-util_ARCHIVE apr-util-1.6.3.tar.gz)
@@ -55,7 +56,7 @@ set(THIRD_PARTY_apr-util_PROJECT "APR-util")
 set(THIRD_PARTY_apr-util_REPOSITORY https://github.com/apache/apr-util)
 set(THIRD_PARTY_apr-util_TAG 1.6.3)
 set(THIRD_PARTY_apr-util_COMMIT 28327eeca2614816c1fa33ff7c4105213e0ad938)
-set(THIRD_PARTY_apr-util_DLLS liblibaprutil-1.dll)
+set(THIRD_PARTY_apr-util_LINKED_INTO liblog4cxx.dll)
 
 # The tag holds the whole repository; the library is its expat/ folder.
 set(THIRD_PARTY_expat_VERSION 2.8.3)
@@ -68,7 +69,7 @@ set(THIRD_PARTY_expat_PROJECT "libexpat")
 set(THIRD_PARTY_expat_REPOSITORY https://github.com/libexpat/libexpat)
 set(THIRD_PARTY_expat_TAG R_2_8_3)
 set(THIRD_PARTY_expat_COMMIT 92810461043fce37e70079b37ab1f04490a8f039)
-set(THIRD_PARTY_expat_DLLS libexpat-1.dll)
+set(THIRD_PARTY_expat_LINKED_INTO liblog4cxx.dll)
 
 # libstdc++ and libgcc: GPL 3 or later with GCC's run-time library exception.
 set(THIRD_PARTY_gcc-runtime_DLLS libstdc++-6.dll libgcc_s_dw2-1.dll)
