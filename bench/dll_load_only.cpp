@@ -4,7 +4,8 @@
 #include <log4cxx/logmanager.h>
 
 int main() {
-    // Only the address: calling it would start log4cxx's repository.
-    auto* const shutdown = &log4cxx::LogManager::shutdown;
+    // Only the address, through a volatile so the import stays: calling it would start
+    // log4cxx's repository.
+    void (*volatile shutdown)() = &log4cxx::LogManager::shutdown;
     return shutdown == nullptr ? 1 : 0;
 }

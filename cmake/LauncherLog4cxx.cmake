@@ -64,15 +64,16 @@ foreach(path ${LAUNCHER_RUNTIME_DLLS})
 endforeach()
 
 # Beside every program of the build, where the loader looks first; these copies are what ships.
-# The toolchain's run-time DLLs carry their debug information (libstdc++ 21 MB of it): the
-# copies go without, as the stripped executable does. strip stamps the PE header anew: with
+# The toolchain's run-time DLLs carry their debug information (libstdc++ 21 MB of it), and every
+# DLL its symbol table, which no loader reads (1.7 MB in libstdc++ and in log4cxx each): the
+# copies go without both, as the stripped executable does. strip stamps the PE header anew: with
 # the release's moment (LauncherReproducible), not the time of the build.
 file(COPY ${LAUNCHER_RUNTIME_DLLS} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 set(LAUNCHER_RUNTIME_DLL_COPIES "")
 foreach(name ${LAUNCHER_RUNTIME_DLL_NAMES})
     set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name})
     execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${LAUNCHER_SOURCE_DATE_EPOCH}
-                            ${CMAKE_STRIP} --strip-debug ${copy}
+                            ${CMAKE_STRIP} --strip-unneeded ${copy}
                     COMMAND_ERROR_IS_FATAL ANY)
     list(APPEND LAUNCHER_RUNTIME_DLL_COPIES ${copy})
 endforeach()
