@@ -61,12 +61,13 @@ file(GLOB_RECURSE files RELATIVE ${scratch} ${scratch}/*)
 list(SORT files)
 
 # Each file's package: a licence text that of its folder under licenses/, a DLL the one the table
-# names, anything else the product's own.
+# names, anything else the product's own. A DLL also contains the packages linked into it.
 set(packages ${THIRD_PARTY_ARCHIVE_PACKAGES} ${THIRD_PARTY_TOOLCHAIN_PACKAGES})
 set(sums "${zip_sha256}  ${zip_name}\n")
 set(file_entries "")
 set(relationships "")
 set(used_ids "")
+set(linked_packages "")
 foreach(file ${files})
     # The path below the ZIP's one top folder.
     string(FIND "${file}" "/" slash)
@@ -120,6 +121,22 @@ foreach(file ${files})
            "    },\n")
     string(APPEND relationships
            "${package_id}|CONTAINS|${file_id}\n")
+    # The libraries linked into a DLL: that file contains their packages.
+    if(inside MATCHES "\\.dll$")
+        foreach(package ${packages})
+            if(name STREQUAL "${THIRD_PARTY_${package}_LINKED_INTO}")
+                spdx_id(linked_id Package ${package})
+                string(APPEND relationships "${file_id}|CONTAINS|${linked_id}\n")
+                list(APPEND linked_packages ${package})
+            endif()
+        endforeach()
+    endif()
+endforeach()
+foreach(package ${packages})
+    if(THIRD_PARTY_${package}_LINKED_INTO AND NOT package IN_LIST linked_packages)
+        message(FATAL_ERROR "${package} is linked into ${THIRD_PARTY_${package}_LINKED_INTO}, "
+                            "which the ZIP does not hold")
+    endif()
 endforeach()
 file(REMOVE_RECURSE ${scratch})
 

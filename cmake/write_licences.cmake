@@ -31,6 +31,18 @@ foreach(path ${runtime_dlls})
     set(owner_of_${name} ${owner})
     list(APPEND shipped_dlls_${owner} ${name})
 endforeach()
+# What is linked into a shipped DLL ships inside it: its texts ship all the same, and the
+# notices name it under that DLL. A DLL named there that does not ship is a stale table.
+foreach(package ${packages})
+    set(dll ${THIRD_PARTY_${package}_LINKED_INTO})
+    if(dll)
+        if(NOT DEFINED owner_of_${dll})
+            message(FATAL_ERROR "third_party/packages.cmake links ${package} into ${dll}, "
+                                "which does not ship")
+        endif()
+        list(APPEND linked_into_${dll} ${package})
+    endif()
+endforeach()
 
 # The archives' own licence files, unchanged.
 foreach(package ${THIRD_PARTY_ARCHIVE_PACKAGES})
@@ -152,17 +164,8 @@ file(WRITE ${LAUNCHER_LICENCE_DIR}/${package}/COPYING
      "${default_licence}")
 set(THIRD_PARTY_${package}_TEXTS COPYING)
 
-# THIRD-PARTY-NOTICES.txt: each DLL, its package and licence, and the texts under licenses\.
-string(CONCAT notices "${CPACK_PACKAGE_NAME} ${PROJECT_VERSION}: third-party software\n\n"
-       "The DLLs beside ${CPACK_PACKAGE_NAME}.exe are third-party libraries, redistributed "
-       "under their own licences.\nThe full texts lie in the licenses folder, as listed below.\n")
-set(dll_names "")
-foreach(package ${packages})
-    list(APPEND dll_names ${shipped_dlls_${package}})
-endforeach()
-list(SORT dll_names)
-foreach(name ${dll_names})
-    set(package ${owner_of_${name}})
+# launcher_notice(OUT HEADING PACKAGE): the notices' entry for PACKAGE under HEADING.
+function(launcher_notice out heading package)
     if(package IN_LIST THIRD_PARTY_ARCHIVE_PACKAGES)
         set(origin "${THIRD_PARTY_${package}_PROJECT} ${THIRD_PARTY_${package}_VERSION}, "
                    "built from its release tag ${THIRD_PARTY_${package}_TAG} "
@@ -176,11 +179,32 @@ foreach(name ${dll_names})
     set(texts ${THIRD_PARTY_${package}_TEXTS})
     list(TRANSFORM texts PREPEND "licenses\\${package}\\")
     list(JOIN texts "\n             " texts)
-    string(APPEND notices "\n${name}\n"
-                          "  Package:   ${package}\n"
-                          "  Origin:    ${origin}\n"
-                          "  Licence:   ${THIRD_PARTY_${package}_LICENSE}\n"
-                          "  Full text: ${texts}\n")
+    string(CONCAT entry "\n${heading}\n"
+                        "  Package:   ${package}\n"
+                        "  Origin:    ${origin}\n"
+                        "  Licence:   ${THIRD_PARTY_${package}_LICENSE}\n"
+                        "  Full text: ${texts}\n")
+    set(${out} "${entry}" PARENT_SCOPE)
+endfunction()
+
+# THIRD-PARTY-NOTICES.txt: each DLL, its package and licence, and the texts under licenses\;
+# after a DLL, each library linked into it.
+string(CONCAT notices "${CPACK_PACKAGE_NAME} ${PROJECT_VERSION}: third-party software\n\n"
+       "The DLLs beside ${CPACK_PACKAGE_NAME}.exe are third-party libraries, redistributed "
+       "under their own licences, some with further libraries linked into them.\nThe full "
+       "texts lie in the licenses folder, as listed below.\n")
+set(dll_names "")
+foreach(package ${packages})
+    list(APPEND dll_names ${shipped_dlls_${package}})
+endforeach()
+list(SORT dll_names)
+foreach(name ${dll_names})
+    launcher_notice(entry "${name}" ${owner_of_${name}})
+    string(APPEND notices "${entry}")
+    foreach(package ${linked_into_${name}})
+        launcher_notice(entry "${package}, linked into ${name}" ${package})
+        string(APPEND notices "${entry}")
+    endforeach()
 endforeach()
 string(REPLACE ";" "" notices "${notices}")
 string(REPLACE "\n" "\r\n" notices "${notices}")

@@ -9,7 +9,8 @@
 #   _LICENSE        SPDX licence expression
 #   _LICENSE_FILES  licence and notice files, relative to _TOP, shipped under licenses/<name>/
 #   _PROJECT, _REPOSITORY, _TAG, _COMMIT  where the archive comes from (`git archive` of the tag)
-#   _DLLS           the DLLs it ships as
+#   _DLLS           the DLLs it ships as; or
+#   _LINKED_INTO    the shipped DLL it is linked into, static, shipping no DLL of its own
 # A version is written once: the archive's name, its top folder and the tag follow from it.
 #
 # The toolchain's run-time (THIRD_PARTY_TOOLCHAIN_PACKAGES) ships as the cross compiler's
@@ -44,7 +45,7 @@ set(THIRD_PARTY_apr_PROJECT "Apache Portable Runtime")
 set(THIRD_PARTY_apr_REPOSITORY https://github.com/apache/apr)
 set(THIRD_PARTY_apr_TAG ${THIRD_PARTY_apr_VERSION})
 set(THIRD_PARTY_apr_COMMIT 22867ddac49b7dcf356556577461231acdff6445)
-set(THIRD_PARTY_apr_DLLS liblibapr-1.dll)
+set(THIRD_PARTY_apr_LINKED_INTO liblog4cxx.dll)
 
 set(THIRD_PARTY_apr-util_VERSION 1.6.3)
 set(THIRD_PARTY_apr-util_TOP apr-util-${THIRD_PARTY_apr-util_VERSION})
@@ -56,7 +57,7 @@ set(THIRD_PARTY_apr-util_PROJECT "APR-util")
 set(THIRD_PARTY_apr-util_REPOSITORY https://github.com/apache/apr-util)
 set(THIRD_PARTY_apr-util_TAG ${THIRD_PARTY_apr-util_VERSION})
 set(THIRD_PARTY_apr-util_COMMIT 28327eeca2614816c1fa33ff7c4105213e0ad938)
-set(THIRD_PARTY_apr-util_DLLS liblibaprutil-1.dll)
+set(THIRD_PARTY_apr-util_LINKED_INTO liblog4cxx.dll)
 
 # The tag holds the whole repository; the library is its expat/ folder.
 set(THIRD_PARTY_expat_VERSION 2.8.3)
@@ -69,7 +70,7 @@ set(THIRD_PARTY_expat_PROJECT "libexpat")
 set(THIRD_PARTY_expat_REPOSITORY https://github.com/libexpat/libexpat)
 string(REPLACE . _ THIRD_PARTY_expat_TAG R_${THIRD_PARTY_expat_VERSION})
 set(THIRD_PARTY_expat_COMMIT 92810461043fce37e70079b37ab1f04490a8f039)
-set(THIRD_PARTY_expat_DLLS libexpat-1.dll)
+set(THIRD_PARTY_expat_LINKED_INTO liblog4cxx.dll)
 
 # libstdc++ and libgcc: GPL 3 or later with GCC's run-time library exception.
 set(THIRD_PARTY_gcc-runtime_DLLS libstdc++-6.dll libgcc_s_dw2-1.dll)

@@ -5,8 +5,9 @@ SHA256SUMS beside it, and the notices inside it.
     check_release_manifest.py <folder>/NvLinkLauncher-<version>-win32.zip
 
 Every file of the ZIP must be listed with its own hashes and exactly one package; every DLL
-must belong to a third-party package with a licence and its texts; SHA256SUMS must verify with
-`sha256sum -c` once the ZIP is unpacked beside it. Prints every fault found.
+must belong to a third-party package with a licence and its texts; every third-party package
+must ship in a DLL, its own or one that contains it (linked in), with its texts and notice;
+SHA256SUMS must verify with `sha256sum -c` once the ZIP is unpacked beside it. Prints every fault found.
 """
 import hashlib
 import json
@@ -177,6 +178,41 @@ def main():
                 if installed != package["versionInfo"]:
                     fault(f"{dll}: version {package['versionInfo']}, but {purl.group(1)} "
                           f"{installed!r} is installed")
+
+    # Every third-party package ships in a DLL: its own, or one it is linked into, which then
+    # contains it. Linked in, it still needs its texts and its entry under that DLL.
+    dll_ids = {listed[n]["SPDXID"]: n.removeprefix(top) for n in listed
+               if n.lower().endswith(".dll") and n in shipped}
+    contained_in = {}
+    for relationship in document["relationships"]:
+        if relationship.get("relationshipType") == "CONTAINS" and \
+                relationship.get("spdxElementId") in dll_ids and \
+                relationship.get("relatedSpdxElement") in packages:
+            contained_in.setdefault(relationship["relatedSpdxElement"], []).append(
+                dll_ids[relationship["spdxElementId"]])
+    owning = {package.get("SPDXID") for name, package in file_package.items()
+              if name.lower().endswith(".dll")}
+    for package_id, package in sorted(packages.items()):
+        if package is product:
+            continue
+        dlls = contained_in.get(package_id, [])
+        if package_id not in owning and not dlls:
+            fault(f"package {package.get('name')!r} ships in no DLL: none is its own, none "
+                  f"contains it")
+        for dll in dlls:
+            texts = [n for n in shipped
+                     if n.startswith(f"{top}licenses/{package['name']}/") and shipped[n].strip()]
+            if not texts:
+                fault(f"{package['name']} in {dll}: no licence text under "
+                      f"licenses/{package['name']}/")
+            heading = f"{package['name']}, linked into {dll}"
+            block = re.search(rf"^{re.escape(heading)}\r\n((?:  .*\r\n)+)", notices, re.MULTILINE)
+            if block is None:
+                fault(f"THIRD-PARTY-NOTICES.txt has no entry '{heading}'")
+                continue
+            for fact in (package["versionInfo"], package["licenseDeclared"]):
+                if fact not in block.group(1):
+                    fault(f"THIRD-PARTY-NOTICES.txt: the entry '{heading}' does not say {fact!r}")
 
     # SHA256SUMS: exactly the ZIP, the document and every file, and it verifies as documented.
     sums_names = sorted(line.split("  ", 1)[1] for line in
