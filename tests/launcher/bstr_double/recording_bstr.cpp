@@ -1,19 +1,21 @@
 // Linked into one host test program, where these definitions win over the platform library's
-// for every caller in the process. The layout is the one SysStringLen reads back below.
+// for every caller in the process. Each string lives in a table of its own, so a free of
+// something never allocated, or freed twice, is seen rather than corrupting the heap.
 #include "recording_bstr.h"
 
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
+#include <cstddef>
+#include <map>
+#include <utility>
 
 namespace {
 
-using ByteCount = std::uint32_t;
-
 bool failNextAllocation = false;
 
-unsigned char* PrefixOf(BSTR text) {
-    return reinterpret_cast<unsigned char*>(text) - sizeof(ByteCount);
+// The characters of every live string, terminator included, keyed by the pointer handed out.
+std::map<const OLECHAR*, std::vector<OLECHAR>>& LiveStrings() {
+    static std::map<const OLECHAR*, std::vector<OLECHAR>> live;
+    return live;
 }
 
 }  // namespace
@@ -32,33 +34,22 @@ BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
         failNextAllocation = false;
         return nullptr;
     }
-    const ByteCount byteCount = static_cast<ByteCount>(length * sizeof(OLECHAR));
-    auto* block =
-        static_cast<unsigned char*>(std::malloc(sizeof(ByteCount) + byteCount + sizeof(OLECHAR)));
-    if (block == nullptr) {
-        return nullptr;
-    }
-    std::memcpy(block, &byteCount, sizeof byteCount);
-    auto* characters = reinterpret_cast<OLECHAR*>(block + sizeof(ByteCount));
+    std::vector<OLECHAR> characters(std::size_t{length} + 1, 0);
     if (text != nullptr) {
-        std::memcpy(characters, text, byteCount);
+        std::copy(text, text + length, characters.begin());
     }
-    characters[length] = 0;
-    return characters;
+    // Moving the vector keeps its buffer, so the pointer stays valid in the table.
+    BSTR handle = characters.data();
+    LiveStrings().emplace(handle, std::move(characters));
+    return handle;
 }
 
 void SysFreeString(BSTR text) {
     FreedBstrs().push_back(text);
-    if (text != nullptr) {
-        std::free(PrefixOf(text));
-    }
+    LiveStrings().erase(text);
 }
 
 UINT SysStringLen(BSTR text) {
-    if (text == nullptr) {
-        return 0;
-    }
-    ByteCount byteCount = 0;
-    std::memcpy(&byteCount, PrefixOf(text), sizeof byteCount);
-    return byteCount / sizeof(OLECHAR);
+    const auto found = LiveStrings().find(text);
+    return found == LiveStrings().end() ? 0 : static_cast<UINT>(found->second.size() - 1);
 }
