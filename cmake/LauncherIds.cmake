@@ -1,6 +1,6 @@
 # The ids the launcher and its component libraries agree on, each written here once. The
-# contract header (launcher/contract/include/launcher/app_run_interface.h.in), the application
-# manifest, the package note and the component kit's note are configured from this table.
+# contract header (launcher/contract/app_run_interface.h.in), the application manifest, the
+# package note and the component kit's note are configured from this table.
 # Included by the top-level CMakeLists.txt; never run on its own.
 
 # The class the launcher creates, and the interface it calls on it.
